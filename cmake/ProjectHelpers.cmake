@@ -1,0 +1,74 @@
+# Helpers every folder uses to declare its tests, benchmarks and fuzz targets.
+
+set(DOMORA_TEST_BIN_DIR ${CMAKE_BINARY_DIR}/tests)
+
+# add_project_test(name SOURCES a.cpp b.cpp LIBS lib1 lib2 [QT] [OWN_MAIN])
+# A GoogleTest executable (or, with QT, a Qt Test executable run as one test).
+# QAPP: the tests run inside a QApplication (widgets, sockets, timers).
+# Every test runs on the offscreen platform with settings and home in a
+# temporary folder, so nothing touches the user's real configuration.
+function(add_project_test name)
+    cmake_parse_arguments(ARG "QT;QAPP" "" "SOURCES;LIBS" ${ARGN})
+    if(NOT DOMORA_TESTS)
+        return()
+    endif()
+    add_executable(${name} ${ARG_SOURCES})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${DOMORA_TEST_BIN_DIR}
+        BUILD_RPATH "${DOMORA_PROGRAM_DIR}")
+    target_compile_definitions(${name} PRIVATE
+        DOMORA_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+        DOMORA_PROGRAM_DIR="${DOMORA_PROGRAM_DIR}"
+        TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/tests/data")
+    set(test_env
+        "QT_QPA_PLATFORM=offscreen"
+        "DOMORA_SETTINGS_DIR=${CMAKE_BINARY_DIR}/test-home/${name}/settings"
+        "HOME=${CMAKE_BINARY_DIR}/test-home/${name}"
+        "XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-home/${name}/config"
+        "XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-home/${name}/data"
+        "XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-home/${name}/run")
+    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-home/${name}/run)
+    file(CHMOD ${CMAKE_BINARY_DIR}/test-home/${name}/run DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+    if(ARG_QT)
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
+        add_test(NAME ${name} COMMAND ${name})
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT "${test_env}" TIMEOUT 300)
+    else()
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
+        if(ARG_QAPP)
+            target_link_libraries(${name} PRIVATE gtest_qapp_main)
+        else()
+            target_link_libraries(${name} PRIVATE GTest::gtest_main)
+        endif()
+        gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+            PROPERTIES ENVIRONMENT "${test_env}" TIMEOUT 300)
+    endif()
+endfunction()
+
+# add_project_bench(name SOURCES a.cpp LIBS lib1)
+function(add_project_bench name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    if(NOT DOMORA_BENCH)
+        return()
+    endif()
+    add_executable(${name} ${ARG_SOURCES})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench
+        BUILD_RPATH "${DOMORA_PROGRAM_DIR}")
+    target_compile_definitions(${name} PRIVATE DOMORA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark benchmark::benchmark_main)
+    set_property(GLOBAL APPEND PROPERTY DOMORA_BENCHES ${name})
+endfunction()
+
+# add_project_fuzz(name SOURCES a.cpp LIBS lib1) — a libFuzzer target; its
+# seed corpus lives in fuzz/corpus/<name>/.
+function(add_project_fuzz name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    if(NOT DOMORA_FUZZ)
+        return()
+    endif()
+    add_executable(${name} ${ARG_SOURCES})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz
+        BUILD_RPATH "${DOMORA_PROGRAM_DIR}")
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+endfunction()
