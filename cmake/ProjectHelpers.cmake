@@ -51,7 +51,7 @@ function(add_project_bench name)
         return()
     endif()
     add_executable(${name} ${ARG_SOURCES})
-    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/benchmarks
         BUILD_RPATH "${DOMORA_PROGRAM_DIR}")
     target_compile_definitions(${name} PRIVATE DOMORA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark benchmark::benchmark_main)
@@ -66,7 +66,7 @@ function(add_project_fuzz name)
         return()
     endif()
     add_executable(${name} ${ARG_SOURCES})
-    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzzers
         BUILD_RPATH "${DOMORA_PROGRAM_DIR}")
     target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
