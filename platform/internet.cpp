@@ -113,6 +113,16 @@ bool isHttp(const QString &url)
 
 } // namespace
 
+bool internetAvailable()
+{
+    ensureCurlInitialised();
+    CURL *curl = curl_easy_init();
+    if (!curl)
+        return false;
+    curl_easy_cleanup(curl);
+    return true;
+}
+
 QString InternetError::text() const
 {
     if (serverReply.isEmpty())

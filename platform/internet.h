@@ -36,6 +36,10 @@ struct TransferLimits
     int stallTimeoutSec = 60;
 };
 
+// Whether an internet session can be made at all (the network library
+// initialised).
+bool internetAvailable();
+
 // Called for every block received; return false to abandon the transfer.
 using BlockSink = std::function<bool(const char *data, size_t size)>;
 
