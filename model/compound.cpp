@@ -760,7 +760,8 @@ bool CompoundFile::loadFile(const QString &path)
 {
     clear();
     const QByteArray nativePath = QFile::encodeName(path);
-    const int fd = ::open(nativePath.constData(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: opening a named pipe would otherwise wait for a writer.
+    const int fd = ::open(nativePath.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         const int osError = errno;
         m_error = {causeFromErrno(osError), osError,
@@ -781,6 +782,9 @@ bool CompoundFile::loadFile(const QString &path)
     if (S_ISDIR(info.st_mode))
         return failWith(EISDIR, FileErrorCause::AccessDenied,
                         tr("'%1' è una cartella, non un file.").arg(path));
+    if (!S_ISREG(info.st_mode))
+        return failWith(0, FileErrorCause::InvalidFile,
+                        tr("'%1' non è un file ordinario.").arg(path));
     if (info.st_size > maxFileSize)
         return failWith(0, FileErrorCause::InvalidFile,
                         tr("Il file '%1' è troppo grande per essere un documento.").arg(path));

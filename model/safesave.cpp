@@ -111,6 +111,8 @@ FileErrorCause causeFromErrno(int osError)
 
 FileError safeSave(const QString &path, const QByteArray &bytes)
 {
+    if (path.isEmpty())
+        return failure(ENOENT, tr("Il percorso del file è vuoto."), FileErrorCause::BadPath);
     const QString target = resolvedTarget(path);
     const QFileInfo targetInfo(target);
     const QString folder = targetInfo.absolutePath();

@@ -119,6 +119,7 @@ TEST_F(SafeSave, AMissingFolderIsABadPath)
     EXPECT_EQ(error.cause, FileErrorCause::BadPath);
     EXPECT_EQ(error.osError, ENOENT);
     EXPECT_FALSE(error.message.isEmpty());
+    EXPECT_EQ(safeSave(QString(), "new").cause, FileErrorCause::BadPath);
 }
 
 TEST_F(SafeSave, AFolderInTheWayIsNotReplaced)

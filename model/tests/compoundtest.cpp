@@ -3,6 +3,7 @@
 #include "compoundtestutil.h"
 
 #include <QCryptographicHash>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -10,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+
+#include <sys/stat.h>
 
 using model::CompoundFile;
 using model::FileErrorCause;
@@ -124,6 +127,67 @@ TEST(CompoundFileRoundTrip, MissingFileReportsFileNotFound)
     EXPECT_NE(file.error().osError, 0);
     EXPECT_FALSE(file.loadFile(dir.path()));
     EXPECT_EQ(file.error().cause, FileErrorCause::AccessDenied);
+}
+
+TEST(CompoundFileRoundTrip, ANamedPipeIsRefusedWithoutWaitingForAWriter)
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe.fpd"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    CompoundFile file;
+    EXPECT_FALSE(file.loadFile(pipe));
+    EXPECT_EQ(file.error().cause, FileErrorCause::InvalidFile);
+}
+
+// Version 4 files have 4096-byte sectors; we only write version 3 but read
+// both. A hand-made file: FAT in sector 0, directory in 1, a stream in 2-3.
+TEST(CompoundFileRoundTrip, ReadsAVersion4File)
+{
+    constexpr int size = 4096;
+    RawCompound raw{QByteArray(5 * size, '\0')};
+    raw.bytes.replace(0, 8, QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8));
+    raw.set16(0x18, 0x3E);
+    raw.set16(0x1A, 4);
+    raw.set16(0x1C, 0xFFFE);
+    raw.set16(0x1E, 12);
+    raw.set16(0x20, 6);
+    raw.set32(0x28, 1); // directory sectors
+    raw.set32(0x2C, 1); // FAT sectors
+    raw.set32(0x30, 1); // first directory sector
+    raw.set32(0x38, 4096);
+    raw.set32(0x3C, RawCompound::endOfChain);
+    raw.set32(0x44, RawCompound::endOfChain);
+    for (int i = 0; i < 109; ++i)
+        raw.set32(0x4C + 4 * i, i == 0 ? 0 : 0xFFFFFFFF);
+    const auto sector = [&](int index) { return (index + 1) * size; };
+    const quint32 fat[] = {0xFFFFFFFD, RawCompound::endOfChain, 3, RawCompound::endOfChain};
+    for (int i = 0; i < size / 4; ++i)
+        raw.set32(sector(0) + 4 * i, i < 4 ? fat[i] : 0xFFFFFFFF);
+    const auto entry = [&](int id, const QString &name, quint8 type, quint32 child, quint32 start,
+                           quint32 length) {
+        const int p = sector(1) + 128 * id;
+        for (int i = 0; i < name.size(); ++i)
+            raw.set16(p + 2 * i, name[i].unicode());
+        raw.set16(p + 64, quint16(2 * (name.size() + 1)));
+        raw.bytes[p + 66] = char(type);
+        raw.bytes[p + 67] = 1;
+        raw.set32(p + 68, RawCompound::noStream);
+        raw.set32(p + 72, RawCompound::noStream);
+        raw.set32(p + 76, child);
+        raw.set32(p + 116, start);
+        raw.set32(p + 120, length);
+    };
+    entry(0, QStringLiteral("Root Entry"), 5, 1, RawCompound::endOfChain, 0);
+    entry(1, QStringLiteral("Contents"), 2, RawCompound::noStream, 2, 5000);
+    for (int i = 2; i < size / 128; ++i)
+        for (const int field : {68, 72, 76})
+            raw.set32(sector(1) + 128 * i + field, RawCompound::noStream);
+    const QByteArray data = pattern(5000, 4);
+    raw.bytes.replace(sector(2), data.size(), data);
+
+    CompoundFile file;
+    ASSERT_TRUE(file.load(raw.bytes)) << file.error().message.toStdString();
+    EXPECT_EQ(file.stream(QStringLiteral("Contents")), data);
 }
 
 // Every storage's children form a red-black tree ordered by length, then by
