@@ -8,7 +8,7 @@
 // 15 x 10 cm photograph, the format chosen by the file name, the trim rule,
 // and writing GIF (8-bit palette, no error diffusion) or JPEG files with a
 // resolution.
-namespace imagewriter {
+namespace graphics::imagewriter {
 
 enum class Format
 {
@@ -39,4 +39,4 @@ bool write(const QImage &image, const QString &path, Format format, int dpi,
 // The GIF encoder on its own (used by write()).
 bool writeGif(const QImage &image, const QString &path, int dpi, QString *error = nullptr);
 
-} // namespace imagewriter
+} // namespace graphics::imagewriter

@@ -1,4 +1,4 @@
-#include "editor/imagewriter.h"
+#include "graphics/imagewriter.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace imagewriter;
+using namespace graphics::imagewriter;
 
 TEST(ImageExport, SizesAreFractionsOfThePhotograph)
 {

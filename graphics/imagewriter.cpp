@@ -10,7 +10,7 @@
 #include <cmath>
 #include <vector>
 
-namespace imagewriter {
+namespace graphics::imagewriter {
 
 QSize exportSize(int percent)
 {
@@ -142,4 +142,4 @@ bool write(const QImage &image, const QString &path, Format format, int dpi, QSt
     return true;
 }
 
-} // namespace imagewriter
+} // namespace graphics::imagewriter
