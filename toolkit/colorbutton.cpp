@@ -103,6 +103,8 @@ private:
             connect(swatch, &QToolButton::clicked, this, [this, color] { pick(color); });
             layout->addWidget(swatch, int(i) / columns, int(i) % columns);
         }
+        // A short row stays at the left instead of spreading out.
+        layout->setColumnStretch(columns, 1);
         return layout;
     }
 

@@ -32,8 +32,8 @@ KeyMapDialog::KeyMapDialog(MdiFrame &frame)
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setSortingEnabled(true);
     m_table->setWordWrap(false);
 
     for (const CommandCategory &category : commandCategories(frame, true))
@@ -87,6 +87,8 @@ void KeyMapDialog::fillTable()
         m_table->setItem(int(row), 2, new QTableWidgetItem(commands.description(id)));
     }
     m_table->setSortingEnabled(true);
+    if (m_table->horizontalHeader()->sortIndicatorSection() > 2)
+        m_table->sortByColumn(0, Qt::AscendingOrder);
     m_table->resizeColumnToContents(0);
     m_table->resizeColumnToContents(1);
 }
