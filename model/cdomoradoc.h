@@ -67,8 +67,9 @@ public:
     // Writes the plan file with its summary statistics brought up to date.
     // The old file stays as it was until the new one is complete on disk.
     [[nodiscard]] model::FileError OnSaveDocument(const QString &path);
-    // The plan file's bytes, as saving would write them; throws
-    // ArchiveException when the plan cannot be encoded.
+    // The plan file's bytes with the summary as it stands (saving also brings
+    // its statistics up to date); throws ArchiveException when the plan
+    // cannot be encoded.
     [[nodiscard]] QByteArray fileBytes() const;
     // As OnOpenDocument, from the file's bytes.
     [[nodiscard]] model::FileError loadFileBytes(const QByteArray &bytes);
@@ -118,6 +119,9 @@ public:
     void setSummaryTexts(const model::SummaryInformation &edited);
     // The date of the last print, kept at the next save.
     void recordPrinted();
+    // Replaces the whole summary, statistics included (tools that rebuild a
+    // plan file).
+    void setSummary(const model::SummaryInformation &summary) { m_summary = summary; }
 
     [[nodiscard]] bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified = true) { m_modified = modified; }
@@ -149,6 +153,7 @@ private:
     void applyLayoutSettings();
     void notifyPageSize();
     model::FileError loadFrom(model::CompoundFile &file);
+    [[nodiscard]] QByteArray fileBytesWith(const model::SummaryInformation &summary) const;
     // The summary as it will be saved: revision, editing time, dates, counts.
     [[nodiscard]] model::SummaryInformation summaryForSave() const;
 

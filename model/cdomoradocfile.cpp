@@ -128,6 +128,11 @@ model::FileError CDomoraDoc::loadFrom(model::CompoundFile &file)
 
 QByteArray CDomoraDoc::fileBytes() const
 {
+    return fileBytesWith(m_summary);
+}
+
+QByteArray CDomoraDoc::fileBytesWith(const model::SummaryInformation &summary) const
+{
     model::CompoundFile file;
     CompoundItemStore items(file);
     model::ArchiveWriter ar(&items, growthBytes);
@@ -135,8 +140,7 @@ QByteArray CDomoraDoc::fileBytes() const
     if (!file.setStream(QLatin1String(contentsStreamName), ar.takeData()))
         throw model::ArchiveException(model::ArchiveException::Kind::TooLarge,
                                       file.error().message);
-    if (!file.setStream(model::summaryStreamName(),
-                        model::writeSummaryInformation(summaryForSave())))
+    if (!file.setStream(model::summaryStreamName(), model::writeSummaryInformation(summary)))
         throw model::ArchiveException(model::ArchiveException::Kind::TooLarge,
                                       file.error().message);
     return file.toBytes();
@@ -147,7 +151,7 @@ model::FileError CDomoraDoc::OnSaveDocument(const QString &path)
     const model::SummaryInformation saved = summaryForSave();
     QByteArray bytes;
     try {
-        bytes = fileBytes();
+        bytes = fileBytesWith(saved);
     } catch (const model::ArchiveException &e) {
         return model::toFileError(e);
     }
