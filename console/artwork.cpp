@@ -197,16 +197,16 @@ void drawFloorPlan(QPainter &p, const QRectF &r, const QColor &wall, qreal wallW
 
 QPixmap wizardWatermark()
 {
-    QPixmap pix(164, 314);
+    QPixmap pix(164, 440);
     QPainter p(&pix);
     prepare(p);
-    QLinearGradient g(0, 0, 0, 314);
+    QLinearGradient g(0, 0, 0, 440);
     g.setColorAt(0, QColor(28, 78, 140));
     g.setColorAt(1, QColor(92, 156, 212));
     p.fillRect(pix.rect(), g);
     drawFloorPlan(p, QRectF(22, 40, 120, 100), QColor(255, 255, 255, 170), 4);
     QPixmap bug = reportButton();
-    p.drawPixmap(QRectF(50, 190, 64, 64), bug, bug.rect());
+    p.drawPixmap(QRectF(50, 200, 64, 64), bug, bug.rect());
     return pix;
 }
 

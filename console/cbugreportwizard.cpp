@@ -26,10 +26,11 @@ QPlainTextEdit *addField(QVBoxLayout *layout, const QString &prompt, const char 
     auto *edit = new QPlainTextEdit(page);
     edit->setObjectName(QLatin1String(id));
     edit->setTabChangesFocus(true);
-    edit->setMinimumHeight(edit->fontMetrics().lineSpacing() * lines + 12);
+    // Sized by lines, so that the tallest page does not stretch the wizard.
+    edit->setFixedHeight(edit->fontMetrics().lineSpacing() * lines + 12);
     label->setBuddy(edit);
     layout->addWidget(label);
-    layout->addWidget(edit, 1);
+    layout->addWidget(edit);
     return edit;
 }
 
@@ -44,6 +45,8 @@ void setHeader(QWizardPage *page, int title, int subtitle)
 CBugReportPage1::CBugReportPage1(QWidget *parent) : QWizardPage(parent)
 {
     setObjectName(QStringLiteral("105"));
+    // Only the welcome page shows the watermark; the others carry a header.
+    setPixmap(QWizard::WatermarkPixmap, artwork::picture(artwork::Picture::WizardWatermark));
     auto *title =
         new QLabel(tr("Benvenuto nella creazione guidata di un rapporto sugli errori"), this);
     title->setObjectName(QStringLiteral("1018"));
@@ -141,7 +144,8 @@ CBugReportPage3::CBugReportPage3(QWidget *parent) : QWizardPage(parent)
     activity = addField(layout,
                         tr("&Descrivere le operazioni in corso al momento dell'errore (documenti "
                            "aperti, comandi eseguiti, finestre visualizzate):"),
-                        "1035", this, 8);
+                        "1035", this, 14);
+    layout->addStretch();
 }
 
 CBugReportPage4::CBugReportPage4(QWidget *parent) : QWizardPage(parent)
@@ -161,6 +165,7 @@ CBugReportPage4::CBugReportPage4(QWidget *parent) : QWizardPage(parent)
         tr("L'errore è &ripetibile (si verifica sempre nelle medesime circostanze) oppure si "
            "manifesta in una maniera che sembra casuale? Inserire qualsiasi commento in merito."),
         "1034", this);
+    layout->addStretch();
 }
 
 CBugReportPage5::CBugReportPage5(QWidget *parent) : QWizardPage(parent)
@@ -171,6 +176,7 @@ CBugReportPage5::CBugReportPage5(QWidget *parent) : QWizardPage(parent)
     expected = addField(layout, tr("&Cosa avrebbe dovuto fare l'applicazione?"), "1037", this);
     actual = addField(layout, tr("C&osa ha fatto invece l'applicazione?"), "1038", this);
     comments = addField(layout, tr("&Eventuali altri commenti:"), "1039", this);
+    layout->addStretch();
 }
 
 CBugReportPage6::CBugReportPage6(QWidget *parent) : QWizardPage(parent), m_privacy(new QLabel(this))
@@ -203,7 +209,6 @@ CBugReportWizard::CBugReportWizard(QWidget *parent)
 {
     setWindowTitle(consoleString(ids::BugReportCaption));
     setWizardStyle(QWizard::ModernStyle);
-    setPixmap(QWizard::WatermarkPixmap, artwork::picture(artwork::Picture::WizardWatermark));
     setPixmap(QWizard::LogoPixmap, artwork::picture(artwork::Picture::WizardHeader));
     setButtonText(QWizard::BackButton, tr("< &Indietro"));
     setButtonText(QWizard::NextButton, tr("&Avanti >"));

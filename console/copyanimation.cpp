@@ -97,7 +97,7 @@ void CopyAnimation::paintEvent(QPaintEvent *)
         paintFolder(p, right);
         // a sheet flies from the left folder to the right one along an arc
         const qreal x = left.center().x() + (right.center().x() - left.center().x()) * t;
-        const qreal y = h / 2 - 8 - std::sin(t * M_PI) * (h / 2 - 12);
+        const qreal y = h / 2 + 2 - std::sin(t * M_PI) * (h / 2 - 14);
         p.save();
         p.translate(x, y);
         p.rotate(-20 + 40 * t);

@@ -24,7 +24,7 @@ public:
 
     void setKind(Kind kind);
     [[nodiscard]] Kind kind() const { return m_kind; }
-    [[nodiscard]] QSize sizeHint() const override { return {272, 60}; }
+    [[nodiscard]] QSize sizeHint() const override { return {272, 64}; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
