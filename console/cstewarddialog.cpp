@@ -5,6 +5,8 @@
 #include "consolestrings.h"
 #include "platform/messagebox.h"
 #include "stewardcommands.h"
+#include "toolkit/commandtable.h"
+#include "toolkit/popupmenu.h"
 
 #include <QContextMenuEvent>
 #include <QGridLayout>
@@ -51,8 +53,13 @@ const ButtonInfo buttonInfo[] = {
 
 } // namespace
 
-CStewardDialog::CStewardDialog(QWidget *parent) : QDialog(parent)
+CStewardDialog::CStewardDialog(QWidget *parent)
+    : QDialog(parent), m_commands(new toolkit::CommandTable(this))
 {
+    // Queued: a command runs once its menu has closed.
+    connect(
+        m_commands, &toolkit::CommandTable::triggered, this,
+        [this](int id) { emit commandChosen(id); }, Qt::QueuedConnection);
     setWindowTitle(tr("Domora Management Console"));
     setObjectName(QStringLiteral("102"));
     setWindowIcon(artwork::programIcon());
@@ -76,15 +83,9 @@ CStewardDialog::CStewardDialog(QWidget *parent) : QDialog(parent)
         button->setToolTip(popups[i].name);
         button->setText(popups[i].name);
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        auto *menu = new QMenu(popups[i].name, button);
-        for (const commands::Command &command : popups[i].commands) {
-            QAction *action = menu->addAction(command.text);
-            action->setData(command.id);
-            // Queued: the command runs once the menu has closed.
-            connect(
-                action, &QAction::triggered, this,
-                [this, id = command.id] { emit commandChosen(id); }, Qt::QueuedConnection);
-        }
+        auto *menu = new toolkit::PopupMenu(popups[i].name, *m_commands, button);
+        for (const commands::Command &command : popups[i].commands)
+            menu->addCommand(command.id, command.text);
         button->setMenu(menu);
         m_buttons.append(button);
 

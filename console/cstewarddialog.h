@@ -4,6 +4,10 @@
 #include <QPixmap>
 
 class QMenu;
+
+namespace toolkit {
+class CommandTable;
+}
 class QToolButton;
 
 // The console's main window: four image buttons, each dropping down a menu
@@ -30,6 +34,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    toolkit::CommandTable *m_commands; // the commands of the four popups
     QList<QToolButton *> m_buttons;
     QPixmap m_background; // drawn again only when the size changes
 };

@@ -1,6 +1,8 @@
 #include "filedialogs.h"
 
 #include "platform/messagebox.h"
+#include "toolkit/shellmanager.h"
+#include "toolkit/workspace.h"
 
 #include <QFileDialog>
 
@@ -29,11 +31,10 @@ void setUp(QFileDialog &dialog, const FileChoice &choice)
 
 QString chooseFolder(QWidget *parent, const QString &title, const QString &start)
 {
-    QFileDialog dialog(parent, title, start);
-    dialog.setFileMode(QFileDialog::Directory);
-    dialog.setOption(QFileDialog::ShowDirsOnly);
-    dialog.setLabelText(QFileDialog::Accept, QFileDialog::tr("&Scegli"));
-    return run(dialog);
+    const toolkit::Workspace *workspace = toolkit::Workspace::instance();
+    if (workspace && workspace->shellManager())
+        return workspace->shellManager()->browseForFolder(parent, title, start);
+    return toolkit::ShellManager().browseForFolder(parent, title, start);
 }
 
 QString chooseSaveFile(QWidget *parent, const FileChoice &choice)

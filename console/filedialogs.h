@@ -8,7 +8,7 @@ class QWidget;
 // layer's dialog hook, so tests answer them like any other dialog.
 namespace filedialogs {
 
-// A folder chooser with an edit box; empty when cancelled.
+// The toolkit's folder chooser, with an edit box; empty when cancelled.
 [[nodiscard]] QString chooseFolder(QWidget *parent, const QString &title,
                                    const QString &start = {});
 

@@ -3,6 +3,8 @@
 #include "cstewarddialog.h"
 #include "platform/messagebox.h"
 #include "stewardcommands.h"
+#include "toolkit/visualmanager.h"
+#include "toolkit/workspace.h"
 
 #include <QDir>
 #include <QLibrary>
@@ -26,10 +28,18 @@ int run(const QString &programFolder)
     QDir::setCurrent(programFolder);
     platform::ui::setDefaultCaption(QStringLiteral("Domora Management Console"));
 
-    CStewardDialog window;
-    QObject::connect(&window, &CStewardDialog::commandChosen, &window,
-                     [&window](int id) { commands::run(id, &window); });
-    window.exec();
+    toolkit::Workspace workspace(QStringLiteral("Steward"));
+    workspace.initShellManager(); // the folder pickers of backup and restore
+    toolkit::VisualManager::setDefaultManager(
+        toolkit::VisualManager::createBuiltInLook(QStringLiteral("Office XP")));
+
+    {
+        CStewardDialog window;
+        QObject::connect(&window, &CStewardDialog::commandChosen, &window,
+                         [&window](int id) { commands::run(id, &window); });
+        window.exec();
+    }
+    toolkit::Workspace::cleanUp();
     return 0;
 }
 

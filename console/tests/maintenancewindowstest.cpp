@@ -7,6 +7,7 @@
 #include "console/stewardcommands.h"
 
 #include "platform/registry.h"
+#include "toolkit/commandtable.h"
 #include "scriptedui.h"
 #include "testfolder.h"
 
@@ -219,7 +220,8 @@ TEST(StewardWindow, ButtonsDropDownTheirCommands)
     EXPECT_EQ(texts, QStringList({"&Creazione guidata di un rapporto...",
                                   "&Visualizzatore degli eventi...", "C&ancella eventi registrati",
                                   "Crea una c&opia degli eventi..."}));
-    EXPECT_EQ(window.popup(1003)->actions().at(1)->data().toInt(), commands::EditRoomStyles);
+    EXPECT_EQ(toolkit::CommandTable::idOf(window.popup(1003)->actions().at(1)),
+              commands::EditRoomStyles);
     QSignalSpy chosen(&window, &CStewardDialog::commandChosen);
     window.popup(1001)->actions().at(2)->trigger();
     EXPECT_TRUE(chosen.isEmpty()); // dispatched once the menu has closed
