@@ -52,6 +52,7 @@ protected:
 
 private:
     void track(QPoint point);
+    void endDrag(QPoint point);
     void updateCursor(QPoint point);
 
     const int m_id;

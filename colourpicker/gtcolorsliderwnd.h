@@ -54,6 +54,7 @@ protected:
 
 private:
     void track(int y);
+    void endDrag();
 
     static constexpr int arrowSize = 6;
 
