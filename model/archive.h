@@ -89,9 +89,11 @@ class ArchiveReader
 {
 public:
     ArchiveReader(const char *data, qsizetype size, ItemStore *items = nullptr);
+    // Keeps a reference to the bytes, so a temporary may be passed.
     explicit ArchiveReader(const QByteArray &bytes, ItemStore *items = nullptr)
         : ArchiveReader(bytes.constData(), bytes.size(), items)
     {
+        m_bytes = bytes;
     }
     ~ArchiveReader();
     ArchiveReader(const ArchiveReader &) = delete;
@@ -154,6 +156,7 @@ private:
     }
     [[noreturn]] void throwWrongClass(const Persistent *object);
 
+    QByteArray m_bytes; // shares the data m_pos points into, when given as a QByteArray
     const char *m_pos;
     const char *m_end;
     ItemStore *m_items;

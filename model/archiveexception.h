@@ -28,8 +28,14 @@ public:
     // An Italian sentence that says what is wrong, for the error report.
     [[nodiscard]] const QString &message() const { return m_message; }
     // The cause in the file-error classification: 14 (premature end of file)
-    // for a truncated archive, 6 (invalid file) for anything else.
-    [[nodiscard]] int fileCause() const { return m_kind == Kind::EndOfFile ? 14 : 6; }
+    // when the data ends before what it announces, 1 (generic) when a value
+    // cannot be written, 6 (invalid file) otherwise.
+    [[nodiscard]] int fileCause() const
+    {
+        if (m_kind == Kind::EndOfFile || m_kind == Kind::BadCount)
+            return 14;
+        return m_kind == Kind::TooLarge ? 1 : 6;
+    }
 
 private:
     Kind m_kind;

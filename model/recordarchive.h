@@ -32,8 +32,8 @@ void readRecord(ArchiveReader &ar, LabelStyle &label);
 [[nodiscard]] geokit::PointF readVertex(ArchiveReader &ar);
 
 // Fewest bytes each block can take, for checking counts before allocating.
-inline constexpr unsigned brushMinBytes = 37;
+inline constexpr unsigned brushMinBytes = 33;
 inline constexpr unsigned openingBytes = 44;
-inline constexpr unsigned segmentMinBytes = 48;
+inline constexpr unsigned segmentMinBytes = 44;
 
 } // namespace model
