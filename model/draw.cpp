@@ -216,9 +216,6 @@ void CDrawRect::Draw(graphics::Context &g)
         return;
     }
     const auto brush = model::makeBrush(m_fill, rect, g);
-    if (m_fill.fillKind == BrushStyle::fillGradient)
-        m_fill.bounds =
-            geokit::Rect(int(rect.left()), int(rect.top()), int(rect.right()), int(rect.bottom()));
     const Pen outline = pen(m_stroke.solidColor, m_penWidth, graphics::LineCap::Triangle);
     const QPointF from(m_position.left, m_position.top);
     const QPointF to(m_position.right, m_position.bottom);
