@@ -98,6 +98,8 @@ public:
     // The part of the world that can still show on the device, for skipping
     // objects that lie wholly outside it. Unbounded when nothing is painted.
     [[nodiscard]] QRectF visibleClipBounds() const;
+    // Whether anything drawn inside the rectangle (world units) can show.
+    [[nodiscard]] bool isVisible(const QRectF &rect) const;
 
     void drawLine(const Pen &pen, QPointF a, QPointF b);
     // An open polyline through the points.
@@ -194,6 +196,7 @@ private:
         double widthFactor;
         QPen qpen;
     };
+    mutable std::optional<QRectF> m_visible; // visibleClipBounds(), until the view changes
     std::optional<BrushCache> m_brushCache;
     std::optional<PenCache> m_penCache;
 };

@@ -52,6 +52,13 @@ QRectF normalizedRect(const geokit::Rect &r)
     return QRectF(n.left, n.top, n.width(), n.height());
 }
 
+// Whether an object can show at all; `marginMm` covers what it paints
+// beyond its position (sizes of doors, caps, shadows, marks).
+bool showsAt(const graphics::Context &g, const geokit::Rect &position, double marginMm)
+{
+    return g.isVisible(normalizedRect(position).adjusted(-marginMm, -marginMm, marginMm, marginMm));
+}
+
 QPointF toQt(geokit::Point p)
 {
     return QPointF(p.x, p.y);
@@ -174,6 +181,8 @@ void CDrawObj::Draw(graphics::Context &)
 
 void CDrawObj::DrawTracker(graphics::Context &g, int state)
 {
+    if (!showsAt(g, m_position, 10))
+        return;
     if (state == 3 || state == 4) {
         drawModeMarks(g, m_position, state);
         return;
@@ -215,6 +224,9 @@ void CDrawRect::Draw(graphics::Context &g)
         drawPlaceholder(g, rect);
         return;
     }
+    // The text of a dimension line may reach far beyond its two ends.
+    if (m_shape != Shape::DimensionLine && !showsAt(g, m_position, m_penWidth + 3.0))
+        return;
     const auto brush = model::makeBrush(m_fill, rect, g);
     const Pen outline = pen(m_stroke.solidColor, m_penWidth, graphics::LineCap::Triangle);
     const QPointF from(m_position.left, m_position.top);
@@ -303,6 +315,8 @@ void CDrawText::Draw(graphics::Context &g)
         drawPlaceholder(g, rect);
         return;
     }
+    if (!showsAt(g, m_position, m_borderWidth + 2.0))
+        return;
     if (const auto brush = model::makeBrush(m_fill, rect, g))
         g.fillRectangle(*brush, rect);
     if (m_outlined)
@@ -314,6 +328,8 @@ void CDrawText::Draw(graphics::Context &g)
 
 void CDrawImage::Draw(graphics::Context &g)
 {
+    if (!showsAt(g, m_position, 1))
+        return;
     const QImage &picture = bitmap();
     const QRectF rect = normalizedRect(m_position);
     if (picture.isNull() || rect.isEmpty())
@@ -324,7 +340,7 @@ void CDrawImage::Draw(graphics::Context &g)
 void CDrawOleObj::Draw(graphics::Context &g)
 {
     const QRectF rect = normalizedRect(m_position);
-    if (rect.isEmpty())
+    if (rect.isEmpty() || !showsAt(g, m_position, 1))
         return;
     if (m_item) {
         const QImage &picture = decodedItemPicture(*m_item);
@@ -359,6 +375,8 @@ void CDrawOleObj::Draw(graphics::Context &g)
 
 void CDrawPoly::Draw(graphics::Context &g)
 {
+    if (!showsAt(g, m_position, 2))
+        return;
     const QPolygonF outline = toPolygon(m_points);
     if (m_fresh) {
         g.fillPolygon(Brush::solid(withAlpha(m_fill.solidColor, 0x32)), outline);
@@ -408,7 +426,8 @@ void CDrawPoly::Draw(graphics::Context &g)
 
 void CDrawPoly::DrawOpenings(graphics::Context &g)
 {
-    if (m_fresh || m_points.size() < 3)
+    // Size captions lie outside the walls.
+    if (m_fresh || m_points.size() < 3 || !showsAt(g, m_position, 15))
         return;
     const QPolygonF outline = toPolygon(m_points);
     const graphics::InsetBands bands(outline);
@@ -487,6 +506,11 @@ void CDrawPoly::DrawOpenings(graphics::Context &g)
 
 void CDrawOpenPath::Draw(graphics::Context &g)
 {
+    double widest = 0.0;
+    for (const SegmentStyle &segment : m_segmentStyles)
+        widest = std::max(widest, model::wallPenWidth(segment.width) + 0.6);
+    if (!showsAt(g, m_position, widest + 1.0))
+        return;
     const QRectF bounds = normalizedRect(m_position);
     for (size_t i = 0; i + 1 < m_points.size() && i < m_segmentStyles.size(); ++i) {
         const SegmentStyle &segment = m_segmentStyles[i];

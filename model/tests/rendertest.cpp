@@ -395,6 +395,22 @@ TEST(RenderTracker, HandlesNumbersAndTheMarksOfTheEditingModes)
     }
 }
 
+TEST(RenderDocument, ObjectsOutsideTheRepaintedAreaAreSkipped)
+{
+    CDomoraDoc doc;
+    doc.AddObject(squareRoom()); // 10..90 mm
+    QImage img(200, 200, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&img);
+    graphics::Recording rec;
+    graphics::Context ctx(&painter, rec);
+    ctx.setClipRect(QRectF(120, 120, 50, 50));
+    model::drawDocument(ctx, doc, nullptr, false, 3);
+    EXPECT_EQ(rec.size(), 0);
+    ctx.setClipRect(QRectF(80, 80, 50, 50));
+    model::drawDocument(ctx, doc, nullptr, false, 3);
+    EXPECT_GT(rec.size(), 0);
+}
+
 TEST(RenderDocument, DrawingEntryAppliesThePresetAndMarksOnlyTheActiveView)
 {
     CDomoraDoc doc;
