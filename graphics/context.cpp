@@ -986,8 +986,12 @@ void Context::drawString(const QString &text, const Font &font, const QRectF &la
         r.format = format;
         record(std::move(r));
     }
-    if (!m_painter || text.isEmpty() || brush.isInvisible() ||
-        font.emHeight() * m_pixelsPerUnit < 1.0)
+    // Below a pixel text is a smudge; far beyond the largest screen it is
+    // nothing anyone can read either, and glyphs that size only burden the
+    // painter.
+    const double emPixels = font.emHeight() * m_pixelsPerUnit;
+    if (!m_painter || text.isEmpty() || brush.isInvisible() || emPixels < 1.0 ||
+        emPixels > 100000.0)
         return;
     const ShapedText &shaped = shapedText(text, font, layout.size(), format);
     if (shaped.layout.lines.empty())

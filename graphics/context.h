@@ -136,7 +136,8 @@ public:
 
     // Text laid out in the rectangle (textlayout.h for the rules) and filled
     // with the brush. Text whose em is less than a device pixel high cannot
-    // be told from a smudge and is not painted (it is still recorded).
+    // be told from a smudge and is not painted (it is still recorded), nor
+    // is text with an em of more than 100,000 pixels.
     void drawString(const QString &text, const Font &font, const QRectF &layout,
                     const StringFormat &format, const Brush &brush);
     // The size the text takes when laid out in a rectangle of the given size

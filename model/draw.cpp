@@ -10,6 +10,7 @@
 #include "model/cdrawpoly.h"
 #include "model/cdrawrect.h"
 #include "model/cdrawtext.h"
+#include "model/coordinates.h"
 #include "model/openingsymbol.h"
 #include "model/renderbrush.h"
 #include "model/renderoptions.h"
@@ -449,16 +450,19 @@ void CDrawPoly::DrawOpenings(graphics::Context &g)
         const QPointF middle = inward * (bandWidth / 2.0);
 
         for (const Opening &o : segment.openings) {
-            const double from = std::min(o.offset, o.offset + o.size);
-            const double to = std::max(o.offset, o.offset + o.size);
+            // In doubles: offset + size of a damaged file may not fit an int.
+            const double start = o.offset;
+            const double end = start + o.size;
+            const double from = std::min(start, end);
+            const double to = std::max(start, end);
             Pen gap(o.backColor, bandWidth);
             gap.setAlignment(graphics::PenAlignment::Inset);
             g.drawPolygonEdge(gap, outline, static_cast<int>(i), from, to);
 
             OpeningSymbol symbol;
             symbol.type = o.type;
-            const QPointF onStart = a + along * double(o.offset);
-            const QPointF onEnd = a + along * (double(o.offset) + o.size);
+            const QPointF onStart = a + along * start;
+            const QPointF onEnd = a + along * end;
             symbol.start = onStart + middle;
             symbol.end = onEnd + middle;
             symbol.wallWidth = segment.width;
@@ -477,11 +481,11 @@ void CDrawPoly::DrawOpenings(graphics::Context &g)
             // The size caption: the opening's width and the wall's thickness
             // in centimetres of the building, outside the wall at its middle,
             // reading along the wall.
-            const int widthCm = static_cast<int>(std::lround(std::abs(o.size) * metresPerMm * 100));
-            const int wallCm = static_cast<int>(std::lround(segment.width * metresPerMm * 100));
+            const double size = std::abs(static_cast<double>(o.size));
+            const int widthCm = model::truncToInt(std::round(size * metresPerMm * 100));
+            const int wallCm = model::truncToInt(std::round(segment.width * metresPerMm * 100));
             graphics::LogFont captionFont;
-            captionFont.height =
-                -std::clamp(static_cast<int>(std::lround(std::abs(o.size) / 3.0)), 1, 3);
+            captionFont.height = -static_cast<int>(std::clamp(std::round(size / 3.0), 1.0, 3.0));
             const double em = -captionFont.height;
             const QPointF centre = (onStart + onEnd) / 2.0 - inward * (em * 0.75);
             double angleDeg = std::atan2(along.y(), along.x()) * 180.0 / M_PI;
