@@ -2,13 +2,13 @@
 
 set(DOMORA_TEST_BIN_DIR ${CMAKE_BINARY_DIR}/tests)
 
-# add_project_test(name SOURCES a.cpp b.cpp LIBS lib1 lib2 [QT] [OWN_MAIN])
+# add_project_test(name SOURCES a.cpp b.cpp LIBS lib1 lib2 [QT] [QAPP] [PROPERTIES prop value ...])
 # A GoogleTest executable (or, with QT, a Qt Test executable run as one test).
 # QAPP: the tests run inside a QApplication (widgets, sockets, timers).
 # Every test runs on the offscreen platform with settings and home in a
 # temporary folder, so nothing touches the user's real configuration.
 function(add_project_test name)
-    cmake_parse_arguments(ARG "QT;QAPP" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "QT;QAPP" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
     if(NOT DOMORA_TESTS)
         return()
     endif()
@@ -31,7 +31,7 @@ function(add_project_test name)
     if(ARG_QT)
         target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
         add_test(NAME ${name} COMMAND ${name})
-        set_tests_properties(${name} PROPERTIES ENVIRONMENT "${test_env}" TIMEOUT 300)
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT "${test_env}" TIMEOUT 300 ${ARG_PROPERTIES})
     else()
         target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
         if(ARG_QAPP)
@@ -40,7 +40,7 @@ function(add_project_test name)
             target_link_libraries(${name} PRIVATE GTest::gtest_main)
         endif()
         gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-            PROPERTIES ENVIRONMENT "${test_env}" TIMEOUT 300)
+            PROPERTIES ENVIRONMENT "${test_env}" TIMEOUT 300 ${ARG_PROPERTIES})
     endif()
 endfunction()
 

@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace platform {
@@ -17,6 +19,62 @@ bool startProgram(const QString &path, const QStringList &arguments, const QStri
     QStringList shArgs{info.absoluteFilePath()};
     shArgs += arguments;
     return QProcess::startDetached(QStringLiteral("/bin/sh"), shArgs, folder);
+}
+
+QStringList splitCommandLine(const QString &commandLine)
+{
+    QStringList words;
+    QString current;
+    bool quoted = false;
+    bool inWord = false;
+    for (const QChar c : commandLine) {
+        if (c == QLatin1Char('"')) {
+            quoted = !quoted;
+            inWord = true;
+        } else if (c.isSpace() && !quoted) {
+            if (inWord)
+                words << current;
+            current.clear();
+            inWord = false;
+        } else {
+            current += c;
+            inWord = true;
+        }
+    }
+    if (inWord)
+        words << current;
+    return words;
+}
+
+bool runCommandLine(const QString &commandLine, ShowWindow show)
+{
+    QStringList words = splitCommandLine(commandLine);
+    if (words.isEmpty())
+        return false;
+    QString program = words.takeFirst();
+    if (!program.contains(QLatin1Char('/'))) {
+        const QString found = QStandardPaths::findExecutable(program);
+        if (!found.isEmpty())
+            program = found;
+    }
+    const QFileInfo info(program);
+    if (!info.exists() || info.isDir())
+        return false;
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DOMORA_SHOW_WINDOW"),
+               show == ShowWindow::Maximized   ? QStringLiteral("maximized")
+               : show == ShowWindow::Minimized ? QStringLiteral("minimized")
+                                               : QStringLiteral("normal"));
+    process.setProcessEnvironment(env);
+    if (info.isExecutable()) {
+        process.setProgram(info.absoluteFilePath());
+        process.setArguments(words);
+    } else {
+        process.setProgram(QStringLiteral("/bin/sh"));
+        process.setArguments(QStringList{info.absoluteFilePath()} + words);
+    }
+    return process.startDetached();
 }
 
 bool openWithDefaultApp(const QString &pathOrUrl)

@@ -1,0 +1,126 @@
+#include "hatch.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace graphics {
+
+namespace {
+
+// The 8 x 8 ordered-dither matrix: the n lowest entries give an evenly spread
+// pattern of n pixels, which is what the percentage patterns use.
+constexpr std::array<std::array<int, 8>, 8> bayer = {{
+    {0, 32, 8, 40, 2, 34, 10, 42},
+    {48, 16, 56, 24, 50, 18, 58, 26},
+    {12, 44, 4, 36, 14, 46, 6, 38},
+    {60, 28, 52, 20, 62, 30, 54, 22},
+    {3, 35, 11, 43, 1, 33, 9, 41},
+    {51, 19, 59, 27, 49, 17, 57, 25},
+    {15, 47, 7, 39, 13, 45, 5, 37},
+    {63, 31, 55, 23, 61, 29, 53, 21},
+}};
+
+constexpr HatchPattern percent(int pixelsOf64)
+{
+    HatchPattern rows{};
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            if (bayer[y][x] < pixelsOf64)
+                rows[y] |= static_cast<std::uint8_t>(0x80 >> x);
+    return rows;
+}
+
+constexpr std::array<HatchPattern, hatchStyleCount> patterns = {{
+    {0xFF, 0, 0, 0, 0, 0, 0, 0},                      // horizontal
+    {0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80}, // vertical
+    {0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01}, // forward diagonal
+    {0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80}, // backward diagonal
+    {0xFF, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80}, // cross
+    {0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81}, // diagonal cross
+    percent(3),                                       // 5 %
+    percent(6),                                       // 10 %
+    percent(13),                                      // 20 %
+    percent(16),                                      // 25 %
+    percent(19),                                      // 30 %
+    percent(26),                                      // 40 %
+    percent(32),                                      // 50 %
+    percent(38),                                      // 60 %
+    percent(45),                                      // 70 %
+    percent(48),                                      // 75 %
+    percent(51),                                      // 80 %
+    percent(58),                                      // 90 %
+    {0x88, 0x44, 0x22, 0x11, 0x88, 0x44, 0x22, 0x11}, // light downward diagonal
+    {0x11, 0x22, 0x44, 0x88, 0x11, 0x22, 0x44, 0x88}, // light upward diagonal
+    {0xCC, 0x66, 0x33, 0x99, 0xCC, 0x66, 0x33, 0x99}, // dark downward diagonal
+    {0x33, 0x66, 0xCC, 0x99, 0x33, 0x66, 0xCC, 0x99}, // dark upward diagonal
+    {0xE0, 0x70, 0x38, 0x1C, 0x0E, 0x07, 0x83, 0xC1}, // wide downward diagonal
+    {0x07, 0x0E, 0x1C, 0x38, 0x70, 0xE0, 0xC1, 0x83}, // wide upward diagonal
+    {0x88, 0x88, 0x88, 0x88, 0x88, 0x88, 0x88, 0x88}, // light vertical
+    {0xFF, 0, 0, 0, 0xFF, 0, 0, 0},                   // light horizontal
+    {0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA}, // narrow vertical
+    {0xFF, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0},             // narrow horizontal
+    {0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC}, // dark vertical
+    {0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0, 0},             // dark horizontal
+    {0x88, 0x44, 0x22, 0x11, 0, 0, 0, 0},             // dashed downward diagonal
+    {0x11, 0x22, 0x44, 0x88, 0, 0, 0, 0},             // dashed upward diagonal
+    {0xF0, 0, 0, 0, 0x0F, 0, 0, 0},                   // dashed horizontal
+    {0x80, 0x80, 0x80, 0x80, 0x08, 0x08, 0x08, 0x08}, // dashed vertical
+    {0x80, 0x10, 0x02, 0x20, 0x01, 0x08, 0x40, 0x04}, // small confetti
+    {0xC0, 0xC6, 0x06, 0x30, 0x30, 0x03, 0x63, 0x60}, // large confetti
+    {0x81, 0x42, 0x24, 0x18, 0x81, 0x42, 0x24, 0x18}, // zigzag
+    {0x30, 0x48, 0x84, 0x03, 0x30, 0x48, 0x84, 0x03}, // wave
+    {0x01, 0x02, 0x04, 0x08, 0x18, 0x24, 0x42, 0x81}, // diagonal brick
+    {0xFF, 0x80, 0x80, 0x80, 0xFF, 0x08, 0x08, 0x08}, // horizontal brick
+    {0x88, 0x54, 0x22, 0x45, 0x88, 0x14, 0x22, 0x51}, // weave
+    {0xAA, 0x55, 0xAA, 0x55, 0xF0, 0xF0, 0xF0, 0xF0}, // plaid
+    {0x00, 0x10, 0x08, 0x10, 0x00, 0x01, 0x80, 0x01}, // divot
+    {0xAA, 0x00, 0x80, 0x00, 0x80, 0x00, 0x80, 0x00}, // dotted grid
+    {0x80, 0x00, 0x22, 0x00, 0x08, 0x00, 0x22, 0x00}, // dotted diamond
+    {0x03, 0x84, 0x48, 0x30, 0x0C, 0x02, 0x01, 0x01}, // shingle
+    {0xFF, 0x66, 0xFF, 0x99, 0xFF, 0x66, 0xFF, 0x99}, // trellis
+    {0x38, 0x4C, 0x8E, 0x9E, 0xBE, 0x7C, 0x38, 0x00}, // sphere
+    {0xFF, 0x88, 0x88, 0x88, 0xFF, 0x88, 0x88, 0x88}, // small grid
+    {0xCC, 0xCC, 0x33, 0x33, 0xCC, 0xCC, 0x33, 0x33}, // small checkerboard
+    {0xF0, 0xF0, 0xF0, 0xF0, 0x0F, 0x0F, 0x0F, 0x0F}, // large checkerboard
+    {0x41, 0x22, 0x14, 0x08, 0x14, 0x22, 0x41, 0x80}, // outlined diamond
+    {0x10, 0x38, 0x7C, 0xFE, 0x7C, 0x38, 0x10, 0x00}, // solid diamond
+}};
+
+} // namespace
+
+const HatchPattern &hatchPattern(int style)
+{
+    Q_ASSERT(isValidHatchStyle(style));
+    return patterns[static_cast<size_t>(style)];
+}
+
+bool hatchBit(const HatchPattern &pattern, int x, int y)
+{
+    return (pattern[static_cast<size_t>(y & 7)] & (0x80 >> (x & 7))) != 0;
+}
+
+QImage hatchTile(int style, QRgb foreground, QRgb background, int pixelSize)
+{
+    const HatchPattern &pattern = hatchPattern(style);
+    const int side = 8 * pixelSize;
+    QImage tile(side, side, QImage::Format_ARGB32_Premultiplied);
+    const QRgb fore = qPremultiply(foreground);
+    const QRgb back = qPremultiply(background);
+    for (int y = 0; y < side; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(tile.scanLine(y));
+        for (int x = 0; x < side; ++x)
+            line[x] = hatchBit(pattern, x / pixelSize, y / pixelSize) ? fore : back;
+    }
+    return tile;
+}
+
+int hatchPixelSize(double devicePixelsPerMm)
+{
+    constexpr double screenPixelsPerMm = 96.0 / 25.4;
+    if (!std::isfinite(devicePixelsPerMm))
+        return 1;
+    const double bits = std::floor(devicePixelsPerMm / screenPixelsPerMm + 0.5);
+    return static_cast<int>(std::clamp(bits, 1.0, 64.0));
+}
+
+} // namespace graphics

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <deque>
+
+// Snapshot undo: each snapshot is a complete serialised copy of the document.
+// The head of the undo list is always the snapshot of the current state; the
+// list keeps at most five snapshots, the oldest dropping out at the tail.
+// The document supplies the serialisation.
+class CUndoHistory
+{
+public:
+    static constexpr qsizetype growthBytes = 32768; // first size of a snapshot buffer
+    static constexpr int levels = 4;                // snapshots kept besides the current state
+
+    virtual ~CUndoHistory() = default;
+
+    // Takes a snapshot of the current state while the checkpoint counter is
+    // below 1, and forgets everything that could be redone.
+    void CheckPoint();
+    // Undo needs a state before the current one; redo a state undone.
+    [[nodiscard]] bool CanUndo() const { return m_undo.size() >= 2; }
+    [[nodiscard]] bool CanRedo() const { return !m_redo.empty(); }
+    // Steps back to the previous snapshot; false when there is none or it
+    // cannot be read (the document is then unchanged).
+    bool Undo();
+    bool Redo();
+    void ClearHistory();
+
+    // While the counter is 1 or more, CheckPoint() takes no snapshots: a
+    // command made of several steps raises it, so that it is undone in one.
+    [[nodiscard]] int checkpointCounter() const { return m_checkpointCounter; }
+    void setCheckpointCounter(int counter) { m_checkpointCounter = counter; }
+
+    [[nodiscard]] size_t undoCount() const { return m_undo.size(); }
+    [[nodiscard]] size_t redoCount() const { return m_redo.size(); }
+    // Bytes held by all snapshots.
+    [[nodiscard]] qsizetype historyBytes() const;
+
+protected:
+    CUndoHistory() = default;
+    CUndoHistory(const CUndoHistory &) = delete;
+    CUndoHistory &operator=(const CUndoHistory &) = delete;
+
+    [[nodiscard]] virtual QByteArray serializeSnapshot() const = 0;
+    // Replaces the document's contents; false leaves them as they were.
+    virtual bool restoreSnapshot(const QByteArray &snapshot) = 0;
+
+private:
+    std::deque<QByteArray> m_undo; // front: head, the current state
+    std::deque<QByteArray> m_redo; // front: head, the last state undone
+    int m_checkpointCounter = 0;
+};
