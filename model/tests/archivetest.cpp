@@ -329,6 +329,11 @@ class DamagedArchiveTest : public ::testing::TestWithParam<DamagedArchive>
 {
 };
 
+void PrintTo(const DamagedArchive &archive, std::ostream *os)
+{
+    *os << archive.name;
+}
+
 TEST_P(DamagedArchiveTest, StopsTheLoadAndKeepsTheDocument)
 {
     CDomoraDoc doc;
