@@ -227,6 +227,9 @@ public:
 
     [[nodiscard]] ItemStore *itemStore() const { return m_items; }
     [[nodiscard]] qsizetype bytesLeft() const { return m_end - m_pos; }
+    // Room for that many more objects in the reference table; call it once
+    // the count has passed requireItems().
+    void reserveObjects(size_t count) { m_map.reserve(m_map.size() + count); }
     [[nodiscard]] bool atEnd() const { return m_pos == m_end; }
 
 private:

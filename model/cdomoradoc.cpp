@@ -235,6 +235,7 @@ void CDomoraDoc::Serialize(model::ArchiveReader &ar)
     ar.requireItems(count, 2, QT_TRANSLATE_NOOP("Archive", "oggetti"));
     std::vector<std::unique_ptr<CDrawObj>> objects;
     objects.reserve(count);
+    ar.reserveObjects(count + 16);
     for (quint32 i = 0; i < count; ++i) {
         auto object = ar.readOwned<CDrawObj>();
         if (!object)
