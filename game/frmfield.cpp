@@ -234,15 +234,19 @@ void frmField::showFloatText(const QString &text, QPoint pos)
 {
     m_float.start(text, pos);
     m_lblFloat->setText(text);
-    OnFloatTick();
+    updateFloatLabel();
     m_tmrFloat->start();
 }
 
 void frmField::OnFloatTick()
 {
-    // The first call only shows the text where it starts.
-    if (sender() == m_tmrFloat && !m_float.tick())
+    if (!m_float.tick())
         m_tmrFloat->stop();
+    updateFloatLabel();
+}
+
+void frmField::updateFloatLabel()
+{
     m_lblFloat->move(m_float.pos());
     m_lblFloat->setGrey(m_float.grey());
     m_lblFloat->setVisible(m_float.isVisible());

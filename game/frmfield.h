@@ -32,7 +32,6 @@ public:
 
     [[nodiscard]] const game::GameSession &session() const { return *m_session; }
     [[nodiscard]] const TilePictures &pictures() const { return m_pictures; }
-    [[nodiscard]] QString difficultyText() const;
 
     // The menu commands by their names, for the keyboard map and for tests.
     [[nodiscard]] QAction *startAction() const { return m_start; }
@@ -60,6 +59,8 @@ private:
     void createMenus();
     void createLabels(QWidget *form);
     void showFloatText(const QString &text, QPoint pos);
+    void updateFloatLabel();
+    [[nodiscard]] QString difficultyText() const;
     void syncTimers();
 
     std::unique_ptr<game::RandomSource> m_random;

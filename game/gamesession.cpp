@@ -170,7 +170,6 @@ void GameSession::doGameClear()
     setNextSample(0);
     setLevel(0);
     setScore(0);
-    m_rows = 0;
     setBanner(Banner::None);
     clearScreen();
     setDemoMode(true);

@@ -7,7 +7,6 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QString());
     platform::ui::setDefaultCaption(QStringLiteral("Rubblefall"));
     frmField window;
     window.show();

@@ -95,36 +95,8 @@ CConfigFile::~CConfigFile()
 
 bool CConfigFile::isForbidden(unsigned char c)
 {
-    switch (c) {
-    case ';':
-    case ',':
-    case '.':
-    case ':':
-    case '!':
-    case 0xA3:
-    case '$':
-    case '%':
-    case '&':
-    case '=':
-    case '\'':
-    case '?':
-    case '^':
-    case '+':
-    case '-':
-    case '*':
-    case '#':
-    case '@':
-    case '(':
-    case ')':
-    case '[':
-    case ']':
-    case '<':
-    case '>':
-    case ' ':
-        return true;
-    default:
-        return false;
-    }
+    static constexpr std::string_view forbidden(";,.:!\xA3$%&='?^+-*#@()[]<> ", 25);
+    return c != 0 && forbidden.find(static_cast<char>(c)) != std::string_view::npos;
 }
 
 void CConfigFile::reset(const std::string &path)

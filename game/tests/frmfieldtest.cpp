@@ -116,8 +116,8 @@ TEST_F(FieldWindowTest, AClickOnTheWellScoresAndFloatsTheText)
     EXPECT_TRUE(floating->isVisible());
     EXPECT_EQ(floating->text(), QStringLiteral("BONUS EXTRA! +5000"));
     EXPECT_EQ(floating->pos(), field->pos() + QPoint(30, 280 - 32));
-    QTRY_VERIFY(!field->isShowingWipe());
-    QTRY_VERIFY_WITH_TIMEOUT(!floating->isVisible(), 3000);
+    EXPECT_TRUE(QTest::qWaitFor([field] { return !field->isShowingWipe(); }));
+    EXPECT_TRUE(QTest::qWaitFor([floating] { return !floating->isVisible(); }));
 }
 
 TEST_F(FieldWindowTest, RecordIsSavedOnCloseAndReadAtStart)
