@@ -21,6 +21,7 @@ public:
         setObjectName(QStringLiteral("zoomEntry"));
         setButtonSymbols(QAbstractSpinBox::UpDownArrows);
         setAccelerated(true);
+        setMinimumWidth(110);
     }
     QString text() const { return lineEdit()->text(); }
     void setText(const QString &text) { lineEdit()->setText(text); }

@@ -82,8 +82,6 @@ bool writeImage(QImage image, const QString &path, double dpi, QString *error)
     QImageWriter writer(&out, format);
     if (quality > 0)
         writer.setQuality(quality);
-    if (format == "PNG")
-        writer.setCompression(9);
     if (!writer.write(image) || !out.commit()) {
         *error = QStringLiteral("%1: %2").arg(path, writer.errorString());
         return false;
@@ -177,10 +175,20 @@ int text(const QStringList &args)
     return 0;
 }
 
+// Keeps the build log quiet about the missing runtime folder of a session
+// without a desktop; every other message goes through.
+void messageFilter(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QStringLiteral("QStandardPaths:")))
+        return;
+    qt_message_output(type, context, message);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    qInstallMessageHandler(messageFilter);
     // Fonts and painting need a GUI application, but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

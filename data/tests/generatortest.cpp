@@ -5,6 +5,11 @@
 #include "textfile.h"
 #include "textures.h"
 
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 using namespace datagen;
@@ -67,4 +72,26 @@ TEST(Textures, EveryRecipeDrawsATileOfTheAskedSizeAndUnknownNamesNone)
         EXPECT_TRUE(varies) << name.toStdString();
     }
     EXPECT_TRUE(makeTexture(QStringLiteral("Linoleum a pois"), 64).isNull());
+}
+
+// The committed plan sources are exactly what scripts/make-samples writes, so
+// a plan edited in the script cannot be forgotten in the sources.
+TEST(SampleSources, AreWhatTheGeneratorWrites)
+{
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    QProcess p;
+    p.start(QStringLiteral("/usr/bin/python3"),
+            {QStringLiteral(DOMORA_SOURCE_DIR "/scripts/make-samples"), tmp.path()});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    const QDir committed(QStringLiteral(DOMORA_SOURCE_DIR "/data/samples"));
+    const QStringList written = QDir(tmp.path()).entryList({QStringLiteral("*.json")}, QDir::Files);
+    EXPECT_EQ(written, committed.entryList({QStringLiteral("*.json")}, QDir::Files));
+    for (const QString &name : written) {
+        QFile a(tmp.filePath(name));
+        QFile b(committed.filePath(name));
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(a.readAll() == b.readAll()) << name.toStdString();
+    }
 }
