@@ -23,14 +23,15 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
     {
         QString text;
         int y;
+        int width;
     } lines[] = {
-        {tr("Chromatrix versione 1.0.0"), 10},
-        {tr("Selettore di colori in RGB, HSV e notazione esadecimale."), 25},
-        {tr("Copyright \u00a9 Velmar. Tutti i diritti riservati."), 40},
+        {tr("Chromatrix versione 1.0.0"), 10, 190},
+        {tr("Selettore di colori in RGB, HSV e notazione esadecimale."), 25, 250},
+        {tr("Copyright \u00a9 Velmar. Tutti i diritti riservati."), 40, 250},
     };
     for (const auto &line : lines) {
         auto *label = new QLabel(line.text, this);
-        label->setGeometry(du.rect(40, line.y, 190, 10));
+        label->setGeometry(du.rect(40, line.y, line.width, 10));
     }
 
     auto *ok = new QPushButton(tr("OK"), this);

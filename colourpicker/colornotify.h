@@ -1,7 +1,5 @@
 #pragma once
 
-#include "colourpicker/colorref.h"
-
 #include <cstdint>
 
 class QWidget;

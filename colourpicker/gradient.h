@@ -29,8 +29,9 @@ void valueRamp(Pixel *out, int n, double h, double s);
 // at value (or saturation) 0 and the top line at 1.
 void renderColorArea(Pixel *bits, std::ptrdiff_t stride, int width, int height, int mode, int z);
 
-// The slider's gradient buffer, entry 0 for the bar's bottom row (or top,
-// when reversed). `first` and `second` are the components the field holds
+// The slider's gradient buffer, from the component's minimum to its maximum,
+// or the other way round when `reversed`; the slider paints entry 0 on the
+// bar's bottom row. `first` and `second` are the components the field holds
 // (y and x in the RGB modes, x and y in the HSV modes).
 void sliderGradient(Pixel *out, int n, int mode, int first, int second, bool reversed);
 

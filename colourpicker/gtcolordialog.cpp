@@ -57,9 +57,13 @@ GTColorDialog::GTColorDialog(COLORREF startColor, QWidget *parent) : QDialog(par
     // Filling the boxes runs through the announcements.
     m_field->SetColor(startColor);
 
-    m_hexFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    m_hexFont.setPointSizeF(m_hex->font().pointSizeF());
-    m_hex->setFont(m_hexFont);
+    // The hex box in the fixed-pitch face of the size of its own font.
+    QFont hexFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (m_hex->font().pointSizeF() > 0)
+        hexFont.setPointSizeF(m_hex->font().pointSizeF());
+    else
+        hexFont.setPixelSize(m_hex->font().pixelSize());
+    m_hex->setFont(hexFont);
     setBoxText(m_hex, editBoxTexts(startColor).hex);
 }
 

@@ -3,7 +3,6 @@
 #include "colourpicker/colorref.h"
 
 #include <QDialog>
-#include <QFont>
 
 class GTColorSelectorWnd;
 class GTColorSliderWnd;
@@ -50,7 +49,6 @@ private:
     GTColorSelectorWnd *m_field = nullptr;
     GTColorWellWnd *m_well = nullptr;
     GTColorSliderWnd *m_slider = nullptr;
-    QFont m_hexFont;
     // Taken while a change typed into that group of boxes runs through the
     // controls, so that those boxes are not rewritten under the user.
     bool m_hsvBusy = false;

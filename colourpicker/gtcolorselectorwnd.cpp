@@ -122,6 +122,10 @@ void GTColorSelectorWnd::mousePressEvent(QMouseEvent *event)
 void GTColorSelectorWnd::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint point = event->position().toPoint();
+    // A drag whose button came up where we could not see it (the mouse was
+    // taken away meanwhile) ends here instead of following a free pointer.
+    if (m_tracking && !(event->buttons() & m_dragButton))
+        endDrag(point);
     updateCursor(point);
     if (m_tracking)
         track(point);
@@ -131,11 +135,15 @@ void GTColorSelectorWnd::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::MiddleButton)
         setFocus(Qt::MouseFocusReason);
-    if (!m_tracking || event->button() != m_dragButton)
-        return;
+    if (m_tracking && event->button() == m_dragButton)
+        endDrag(event->position().toPoint());
+}
+
+void GTColorSelectorWnd::endDrag(QPoint point)
+{
     m_tracking = false;
     m_dragButton = Qt::NoButton;
-    updateCursor(event->position().toPoint());
+    updateCursor(point);
     OnColorChanged(m_model.color());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colornotify.h"
+#include "colourpicker/colorref.h"
 #include "colourpicker/selectormodel.h"
 
 #include <QImage>
@@ -52,6 +53,7 @@ protected:
 
 private:
     void track(QPoint point);
+    void endDrag(QPoint point);
     void updateCursor(QPoint point);
 
     const int m_id;

@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 using namespace colourpicker;
 
@@ -106,11 +105,10 @@ void GTColorSliderWnd::paintEvent(QPaintEvent *)
     CEdgePainter::drawTriangle(painter, m_frame.right() + 2, y, CEdgePainter::Triangle::Left,
                                arrowSize, outline, fill);
     if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = m_image.rect();
-        option.backgroundColor = palette().color(QPalette::Button);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        // A dotted line around the whole client area.
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(0, 0, width() - 1, height() - 1);
     }
     painter.end();
     QPainter(this).drawImage(0, 0, m_image);
@@ -137,7 +135,12 @@ void GTColorSliderWnd::mousePressEvent(QMouseEvent *event)
 
 void GTColorSliderWnd::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_tracking)
+    if (!m_tracking)
+        return;
+    // The button came up where we could not see it: the drag is over.
+    if (!(event->buttons() & Qt::LeftButton))
+        endDrag();
+    else
         track(event->position().toPoint().y());
 }
 
@@ -145,8 +148,12 @@ void GTColorSliderWnd::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::MiddleButton)
         setFocus(Qt::MouseFocusReason);
-    if (!m_tracking || event->button() != Qt::LeftButton)
-        return;
+    if (m_tracking && event->button() == Qt::LeftButton)
+        endDrag();
+}
+
+void GTColorSliderWnd::endDrag()
+{
     m_tracking = false;
     OnValueChanged(m_model.value());
 }

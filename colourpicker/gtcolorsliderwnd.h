@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colornotify.h"
+#include "colourpicker/colorref.h"
 #include "colourpicker/slidermodel.h"
 
 #include <QImage>
@@ -54,6 +55,7 @@ protected:
 
 private:
     void track(int y);
+    void endDrag();
 
     static constexpr int arrowSize = 6;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colornotify.h"
+#include "colourpicker/colorref.h"
 
 #include <QImage>
 #include <QWidget>

@@ -35,8 +35,8 @@ public:
     bool moveByKey(int key);
     // The row the arrows point at.
     [[nodiscard]] int arrowY(int barTop, int barBottom) const;
-    // Whether the bar's gradient runs from the top: the first entry of the
-    // gradient buffer goes to the bottom row unless this is true.
+    // Whether the gradient is turned around so that the component's minimum
+    // is drawn at the top, where the value's minimum lies without the flag.
     [[nodiscard]] bool gradientReversed() const;
 
     // The component for a slider value.

@@ -57,3 +57,9 @@ NewDocumentRequest &newDocumentRequest()
     static NewDocumentRequest request;
     return request;
 }
+
+ForceInsideFlags &forceInsideFlags()
+{
+    static ForceInsideFlags flags;
+    return flags;
+}

@@ -46,5 +46,16 @@ struct NewDocumentRequest
     QString summarySubject;
 };
 
+// Three further "force inside the sheet" choices of the options dialog, for
+// objects, images and graphic primitives: process-wide, 0 at every start,
+// never stored.
+struct ForceInsideFlags
+{
+    int objects = 0;
+    int images = 0;
+    int primitives = 0;
+};
+
 EditorOptions &editorOptions();
+ForceInsideFlags &forceInsideFlags();
 NewDocumentRequest &newDocumentRequest();

@@ -28,10 +28,13 @@ public:
     // An Italian sentence that says what is wrong, for the error report.
     [[nodiscard]] const QString &message() const { return m_message; }
     // The cause in the file-error classification: 14 (premature end of file)
-    // when the data ends before what it announces, 6 (invalid file) otherwise.
+    // when the data ends before what it announces, 1 (generic) when a value
+    // cannot be written, 6 (invalid file) otherwise.
     [[nodiscard]] int fileCause() const
     {
-        return m_kind == Kind::EndOfFile || m_kind == Kind::BadCount ? 14 : 6;
+        if (m_kind == Kind::EndOfFile || m_kind == Kind::BadCount)
+            return 14;
+        return m_kind == Kind::TooLarge ? 1 : 6;
     }
 
 private:

@@ -13,6 +13,7 @@
 #include "platform/registry.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 
 #include <algorithm>
 #include <cmath>
@@ -65,8 +66,15 @@ void CDomoraDoc::OnNewDocument(const NewDocumentOptions &options)
 {
     m_docType = options.docType >= normal && options.docType <= printnet ? options.docType : normal;
     applyLayoutSettings();
-    if (options.fromWizard)
+    m_summary = model::SummaryInformation();
+    m_summary.created = QDateTime::currentDateTimeUtc();
+    m_summary.applicationName = QStringLiteral("Domora");
+    if (options.fromWizard) {
         m_scale = static_cast<double>(options.scale);
+        m_summary.title = options.summaryTitle;
+        m_summary.subject = options.summarySubject;
+    }
+    m_editClock.start();
     ClearHistory();
     CheckPoint();
     m_modified = false;
@@ -302,6 +310,8 @@ void CDomoraDoc::removeView(model::DocumentView *view)
 void CDomoraDoc::setPaperColor(quint32 colorRef)
 {
     m_paperColor = colorRef;
+    SetModifiedFlag();
+    UpdateAllViews(nullptr);
 }
 
 void CDomoraDoc::setBorders(int left, int top, int right, int bottom)

@@ -2,7 +2,10 @@
 
 #include "geokit/geokit.h"
 #include "model/cundohistory.h"
+#include "model/safesave.h"
+#include "model/summaryinfo.h"
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include <memory>
@@ -15,6 +18,7 @@ class Context;
 }
 namespace model {
 class ArchiveReader;
+class CompoundFile;
 class ArchiveWriter;
 class DocumentView;
 } // namespace model
@@ -45,9 +49,30 @@ public:
     CDomoraDoc();
     ~CDomoraDoc() override;
 
+    // The main stream of a plan file, holding the document archive.
+    static constexpr const char *contentsStreamName = "Contents";
+    // "\nDomora\nDocumento Domora\nDocumenti di Domora (*.fpd)\n.fpd\nfpd\nDocumento Domora"
+    [[nodiscard]] static QString documentTemplate();
+    // The file dialogs' filter: "Documenti di Domora (*.fpd)".
+    [[nodiscard]] static QString fileFilter();
+
     // Sets the document up for its kind: paper and margins from the
-    // "Layout" settings, the wizard's scale, then the first undo snapshot.
+    // "Layout" settings, a fresh summary, the wizard's scale and texts, then
+    // the first undo snapshot.
     void OnNewDocument(const NewDocumentOptions &options);
+    // Reads a plan file (a compound file with the archive in "Contents" and
+    // the summary beside it). On failure the document is unchanged and the
+    // error says why.
+    [[nodiscard]] model::FileError OnOpenDocument(const QString &path);
+    // Writes the plan file with its summary statistics brought up to date.
+    // The old file stays as it was until the new one is complete on disk.
+    [[nodiscard]] model::FileError OnSaveDocument(const QString &path);
+    // The plan file's bytes with the summary as it stands (saving also brings
+    // its statistics up to date); throws ArchiveException when the plan
+    // cannot be encoded.
+    [[nodiscard]] QByteArray fileBytes() const;
+    // As OnOpenDocument, from the file's bytes.
+    [[nodiscard]] model::FileError loadFileBytes(const QByteArray &bytes);
 
     // Appends the object on top of all others and takes ownership.
     CDrawObj *AddObject(std::unique_ptr<CDrawObj> object);
@@ -87,13 +112,25 @@ public:
     void removeView(model::DocumentView *view);
     [[nodiscard]] const std::vector<model::DocumentView *> &views() const { return m_views; }
 
+    // Title, author and the other summary properties with the statistics.
+    [[nodiscard]] const model::SummaryInformation &summary() const { return m_summary; }
+    // Takes the texts the document's property sheet edits (author, keywords,
+    // subject, comments, template, title) and marks the document modified.
+    void setSummaryTexts(const model::SummaryInformation &edited);
+    // The date of the last print, kept at the next save.
+    void recordPrinted();
+    // Replaces the whole summary, statistics included (tools that rebuild a
+    // plan file).
+    void setSummary(const model::SummaryInformation &summary) { m_summary = summary; }
+
     [[nodiscard]] bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified = true) { m_modified = modified; }
 
     [[nodiscard]] geokit::Size paperSize() const { return m_paperSize; }
     [[nodiscard]] qint32 docValue() const { return m_docValue; }
     void setDocValue(qint32 v) { m_docValue = v; }
-    // COLORREF 0x00BBGGRR.
+    // COLORREF 0x00BBGGRR. Setting it marks the document modified and
+    // repaints every view.
     [[nodiscard]] quint32 paperColor() const { return m_paperColor; }
     void setPaperColor(quint32 colorRef);
     [[nodiscard]] int borderLeft() const { return m_borderLeft; }
@@ -115,6 +152,10 @@ private:
     // Paper size and margins of the document's kind from the "Layout" settings.
     void applyLayoutSettings();
     void notifyPageSize();
+    model::FileError loadFrom(model::CompoundFile &file);
+    [[nodiscard]] QByteArray fileBytesWith(const model::SummaryInformation &summary) const;
+    // The summary as it will be saved: revision, editing time, dates, counts.
+    [[nodiscard]] model::SummaryInformation summaryForSave() const;
 
     std::vector<std::unique_ptr<CDrawObj>> m_objects;
     geokit::Size m_paperSize{210, 297};
@@ -127,5 +168,7 @@ private:
     qint32 m_docType = normal;
     double m_scale = 0.5;
     bool m_modified = false;
+    model::SummaryInformation m_summary;
+    QElapsedTimer m_editClock; // editing time since the document was opened or saved
     std::vector<model::DocumentView *> m_views; // not owned
 };

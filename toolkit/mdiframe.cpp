@@ -1,7 +1,9 @@
 #include "mdiframe.h"
 
 #include "commandids.h"
+#include "customizedialog.h"
 #include "dockbar.h"
+#include "keymapdialog.h"
 #include "menubar.h"
 #include "popupmenu.h"
 #include "statusbar.h"
@@ -346,6 +348,19 @@ void MdiFrame::fillWindowMenu()
 void MdiFrame::showWindowsDialog()
 {
     WindowsDialog dialog(*this);
+    dialog.exec();
+}
+
+void MdiFrame::showCustomizeDialog(int flags)
+{
+    CustomizeDialog dialog(*this, flags);
+    dialog.exec();
+    updateCommands();
+}
+
+void MdiFrame::showKeyMapDialog()
+{
+    KeyMapDialog dialog(*this);
     dialog.exec();
 }
 

@@ -128,6 +128,9 @@ public:
     // context menu.
     void setCustomizeCommand(int commandId) { m_customizeCommand = commandId; }
     [[nodiscard]] int customizeCommand() const { return m_customizeCommand; }
+    // `flags` are CustomizeDialog::Flag values.
+    void showCustomizeDialog(int flags);
+    void showKeyMapDialog();
 
     // Display options kept by the workspace.
     void setTextLabels(bool textLabels);

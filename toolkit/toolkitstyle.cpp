@@ -85,6 +85,8 @@ int ToolkitStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
 {
     if (metric == PM_MenuBarPanelWidth)
         return 0;
+    if (metric == PM_MenuPanelWidth)
+        return 1;
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 

@@ -42,7 +42,7 @@ QColor VisualManagerXP::pressedColour()
 
 QColor VisualManagerXP::separatorColour()
 {
-    return DrawManager::blend(shadowColour(), faceColour(), 0.7);
+    return DrawManager::blend(darkShadowColour(), faceColour(), 0.35);
 }
 
 void VisualManagerXP::fillBarBackground(QPainter &painter, const BarInfo &bar, const QRect &client,

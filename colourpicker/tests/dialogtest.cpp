@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -337,4 +338,23 @@ TEST_F(ColorDialogTest, ContextMenuOpensTheAboutBox)
                             m_dialog.mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(&m_dialog, &event);
     EXPECT_EQ(caption, QStringLiteral("About GTColorDialog"));
+}
+
+TEST_F(ColorDialogTest, ADragWhoseReleaseWasMissedEndsOnTheNextMove)
+{
+    const QRect area = field()->colorArea();
+    QTest::mousePress(field(), Qt::LeftButton, {}, area.topLeft());
+    // The pointer comes back with no button held: the release went elsewhere.
+    const auto move = [&](QPoint point) {
+        QMouseEvent event(QEvent::MouseMove, point, field()->mapToGlobal(point), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(field(), &event);
+    };
+    move(area.center());
+    move(area.bottomRight());
+    EXPECT_EQ(field()->model().position(), (Position{2400, 0, 1000}));
+    EXPECT_EQ(field()->cursor().shape(), Qt::CrossCursor);
+    move(area.topLeft() - QPoint(2, 2));
+    EXPECT_EQ(field()->cursor().shape(), Qt::ArrowCursor);
+    QTest::mouseRelease(field(), Qt::LeftButton, {}, area.topLeft());
 }

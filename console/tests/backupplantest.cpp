@@ -93,6 +93,7 @@ TEST(BackupPlan, TheShippedListIsValidAndNamesRealFiles)
     const QString list = QStringLiteral(DOMORA_PROGRAM_DIR "/filelist.lst");
     const BackupPlan plan = prepareCheck(list);
     ASSERT_TRUE(plan.ok()) << plan.message.toStdString();
+    EXPECT_TRUE(plan.files.contains(QStringLiteral("steward")));
     EXPECT_TRUE(plan.files.contains(QStringLiteral("walls.fps")));
     for (const QString &name : plan.files)
         EXPECT_TRUE(QFileInfo::exists(QStringLiteral(DOMORA_PROGRAM_DIR "/") + name))

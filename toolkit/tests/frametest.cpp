@@ -250,7 +250,7 @@ TEST_F(FrameTest, FullScreenHidesTheBarsAndBringsThemBack)
 TEST_F(FrameTest, StatusBarPanes)
 {
     StatusBar *status = frame.createStatusBar(
-        {0, 0xE700, 0xE701, cmd::IndicatorCaps, cmd::IndicatorNum, cmd::IndicatorScroll});
+        {0, 0xE710, 0xE711, cmd::IndicatorCaps, cmd::IndicatorNum, cmd::IndicatorScroll});
     EXPECT_EQ(status->paneCount(), 6);
     status->setPaneText(2, "210x297");
     EXPECT_EQ(status->paneText(2), "210x297");
