@@ -71,7 +71,7 @@ QColor fromColorRef(quint32 colorRef)
 CDomoraView::CDomoraView(PlanDocument &plan, DocumentManager &documents, ViewReadouts *readouts,
                          QWidget *parent)
     : CZoomView(parent), m_plan(plan), m_documents(documents), m_readouts(readouts),
-      m_grid(GridGuideSettings::forColourDepth(screenDepth())), m_autosave(new QTimer(this))
+      m_grid(gridGuideDefaults()), m_autosave(new QTimer(this))
 {
     const platform::Registry reg(QStringLiteral("Domora"));
     m_exportAlways = reg.readInt(QStringLiteral("Settings"), QStringLiteral("ExportAlways"), 0);

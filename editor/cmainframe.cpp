@@ -2,6 +2,8 @@
 
 #include "editor/caboutdlg.h"
 #include "editor/cchildframe.h"
+#include "editor/cgridguidespage.h"
+#include "editor/coptionssheet.h"
 #include "editor/cdomoraapp.h"
 #include "editor/cdomoraview.h"
 #include "editor/cinfobar.h"
@@ -296,6 +298,9 @@ bool CMainFrame::createBars()
 
     // 12. Docking.
     dockToolBar(standard, Qt::TopToolBarArea);
+    // The modify and formatting bars share a second row: one row cannot hold
+    // all three on a common screen.
+    addToolBarBreak(Qt::TopToolBarArea);
     dockToolBar(formatting, Qt::TopToolBarArea);
     dockToolBar(modify, Qt::TopToolBarArea, formatting);
     dockBar(info, Qt::TopDockWidgetArea);
@@ -394,7 +399,8 @@ void CMainFrame::buildMenus()
 
     // The grid command stands where the user tools are listed when they are on.
     toolkit::PopupMenu *tools = bar->addPopup(tr("St&rumenti"));
-    for (int id : {cmd::GridGuides, 0, cmd::Customize, cmd::KeyboardMap, 0, cmd::CheckForUpdates})
+    for (int id : {cmd::GridGuides, 0, cmd::Customize, cmd::KeyboardMap, cmd::Options, 0,
+                   cmd::CheckForUpdates})
         tools->addCommand(id);
 
     m_windowMenu = bar->addPopup(tr("&Finestra"));
@@ -630,6 +636,22 @@ bool CMainFrame::handleCommand(int id)
     case cmd::CheckForUpdates:
         m_app.OnCheckForUpdates();
         return true;
+    case cmd::Options: {
+        COptionsSheet sheet(o, forceInsideFlags(),
+                            m_app.registry().readInt(QStringLiteral("Settings"),
+                                                     QStringLiteral("ShowFullOptions"), 0) != 0,
+                            this);
+        auto *grid = new CGridGuidesPage;
+        grid->setSettings(gridGuideDefaults());
+        sheet.addPage(grid, tr("Griglia e guide"),
+                      [grid] { gridGuideDefaults() = grid->settings(); });
+        if (platform::ui::execDialog(sheet) == QDialog::Accepted) {
+            applyEditorOptionsToModel();
+            for (CChildFrame *child : childFrames())
+                child->view()->setGridSettings(gridGuideDefaults());
+        }
+        return true;
+    }
     case cmd::AppAbout: {
         CAboutDlg about(platform::programFolder(), this);
         platform::ui::execDialog(about);
@@ -690,6 +712,7 @@ bool CMainFrame::updateCommand(int id, toolkit::CommandUpdate &update)
     case cmd::CheckForUpdates:
     case cmd::WindowManager:
     case cmd::AppAbout:
+    case cmd::Options:
         return true;
     case cmd::CloseDocument:
     case cmd::WindowMaximize:

@@ -133,6 +133,7 @@ constexpr int WindowMinimize = 33088;
 constexpr int WindowRestore = 33087;
 constexpr int FullScreen = 33226;
 constexpr int CheckForUpdates = 33227;
+constexpr int Options = 33228;
 constexpr int WindowCascade = 57650;
 constexpr int WindowTileHorz = 57651;
 constexpr int WindowArrange = 57649;

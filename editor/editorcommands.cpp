@@ -264,6 +264,8 @@ const CommandText commandTexts[] = {
     {cmd::KeyboardMap, "&Tasti di scelta rapida...",
      "Mostra un riepilogo delle scorciatoie da tastiera attive al momento\nTasti di scelta rapida",
      none, nullptr, false},
+    {cmd::Options, "&Opzioni...", "Cambia le opzioni del programma\nOpzioni",
+     QKeySequence::Preferences, nullptr, false},
     {cmd::CheckForUpdates, "&Cerca aggiornamenti...", "Cerca aggiornamenti\nPatchwell", none,
      nullptr, false},
     {cmd::CloseDocument, "&Chiudi documento", "Chiude il documento selezionato\nChiudi documento",

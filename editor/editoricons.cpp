@@ -1,7 +1,9 @@
 #include "editor/editoricons.h"
 
 #include "editor/commandids.h"
+#include "platform/paths.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QPainter>
 #include <QPixmap>
@@ -320,6 +322,12 @@ QIcon commandIcon(int commandId)
 
 QIcon applicationIcon()
 {
+    // The program's own drawing from the program folder; ours when it is missing.
+    const QString installed = platform::programFolder() + QStringLiteral("icons/domora.svg");
+    if (QFileInfo::exists(installed)) {
+        static const QIcon icon(installed);
+        return icon;
+    }
     static const QIcon icon = iconFromSvg(
         "<path d='M2 11L12 3l10 8' fill='none' stroke='" RED
         "' stroke-width='2.4' stroke-linejoin='round'/>"

@@ -1,5 +1,8 @@
 #include "editor/gridguides.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 GridGuideSettings GridGuideSettings::forColourDepth(int bitsPerPixel)
 {
     GridGuideSettings s;
@@ -15,4 +18,13 @@ Qt::PenStyle penStyleAt(int index)
     static constexpr Qt::PenStyle styles[penStyleCount] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine,
                                                            Qt::DashDotLine, Qt::DashDotDotLine};
     return index >= 0 && index < penStyleCount ? styles[index] : Qt::SolidLine;
+}
+
+GridGuideSettings &gridGuideDefaults()
+{
+    static GridGuideSettings defaults = [] {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        return GridGuideSettings::forColourDepth(screen ? screen->depth() : 32);
+    }();
+    return defaults;
 }

@@ -28,6 +28,10 @@ struct GridGuideSettings
     friend bool operator==(const GridGuideSettings &, const GridGuideSettings &) = default;
 };
 
+// The grid and guides a new view starts with (the options change them):
+// the defaults for the screen's colour depth until then.
+GridGuideSettings &gridGuideDefaults();
+
 // The pen styles the page offers, in list order: solid, dashes, dots,
 // dash-dot, dash-dot-dot. An index out of range is solid.
 [[nodiscard]] Qt::PenStyle penStyleAt(int index);
