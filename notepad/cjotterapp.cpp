@@ -352,6 +352,12 @@ void CJotterApp::onFileOpen()
 
 void CJotterApp::onFilePrintSetup()
 {
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        platform::ui::information(dialogParent(), jotterstrings::text(jotterstrings::NoPrinters));
+        return;
+    }
+    if (printer().outputFormat() != QPrinter::NativeFormat)
+        printer().setPrinterName(QPrinterInfo::defaultPrinter().printerName());
     QPageSetupDialog dialog(&printer(), dialogParent());
     platform::ui::execDialog(dialog);
 }
