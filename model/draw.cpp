@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 
 using graphics::Argb;
 using graphics::Brush;
@@ -215,9 +216,6 @@ void CDrawRect::Draw(graphics::Context &g)
         return;
     }
     const auto brush = model::makeBrush(m_fill, rect, g);
-    if (m_fill.fillKind == BrushStyle::fillGradient)
-        m_fill.bounds =
-            geokit::Rect(int(rect.left()), int(rect.top()), int(rect.right()), int(rect.bottom()));
     const Pen outline = pen(m_stroke.solidColor, m_penWidth, graphics::LineCap::Triangle);
     const QPointF from(m_position.left, m_position.top);
     const QPointF to(m_position.right, m_position.bottom);
@@ -380,12 +378,24 @@ void CDrawPoly::Draw(graphics::Context &g)
     }
 
     if (m_points.size() > 2) {
+        // Runs of neighbouring walls that look the same are painted together.
         const size_t count = std::min(m_points.size(), m_segmentStyles.size());
+        std::vector<int> run;
+        std::optional<Pen> runPen;
         for (size_t i = 0; i < count; ++i) {
             const SegmentStyle &segment = m_segmentStyles[i];
-            if (segment.enabled)
-                g.drawPolygonEdge(model::wallPen(segment, bounds, g), outline, static_cast<int>(i));
+            if (!segment.enabled)
+                continue;
+            Pen band = model::wallPen(segment, bounds, g);
+            if (runPen && !(band == *runPen)) {
+                g.drawPolygonEdges(*runPen, outline, run);
+                run.clear();
+            }
+            runPen = std::move(band);
+            run.push_back(static_cast<int>(i));
         }
+        if (runPen)
+            g.drawPolygonEdges(*runPen, outline, run);
     }
 
     if (m_label.visible) {
@@ -401,6 +411,7 @@ void CDrawPoly::DrawOpenings(graphics::Context &g)
     if (m_fresh || m_points.size() < 3)
         return;
     const QPolygonF outline = toPolygon(m_points);
+    const graphics::InsetBands bands(outline);
     const double metresPerMm = m_document ? m_document->scale() : 0.5;
     const size_t count = std::min(m_points.size(), m_segmentStyles.size());
     for (size_t i = 0; i < count; ++i) {
@@ -413,7 +424,7 @@ void CDrawPoly::DrawOpenings(graphics::Context &g)
         if (length <= 0)
             continue;
         const QPointF along = (b - a) / length;
-        const QPointF inward = graphics::inwardNormal(outline, static_cast<int>(i));
+        const QPointF inward = bands.inwardNormal(static_cast<int>(i));
         const double bandWidth = model::wallPenWidth(segment.width);
         // The symbol sits on the middle of the wall band, which lies inside the outline.
         const QPointF middle = inward * (bandWidth / 2.0);
@@ -462,12 +473,12 @@ void CDrawPoly::DrawOpenings(graphics::Context &g)
             graphics::StringFormat centred;
             centred.alignment = graphics::StringAlignment::Center;
             centred.lineAlignment = graphics::StringAlignment::Center;
-            g.save();
-            g.translateTransform(centre.x(), centre.y());
-            g.rotateTransform(angleDeg);
+            const QTransform base = g.transform();
+            g.setTransform(QTransform().rotate(angleDeg) *
+                           QTransform::fromTranslate(centre.x(), centre.y()) * base);
             g.drawString(QString::asprintf("%dx%d", widthCm, wallCm), graphics::Font(captionFont),
                          QRectF(), centred, Brush::solid(o.strokeColor));
-            g.restore();
+            g.setTransform(base);
         }
     }
 }

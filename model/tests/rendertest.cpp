@@ -5,14 +5,18 @@
 #include "model/cdrawrect.h"
 #include "model/cdrawtext.h"
 #include "model/renderdocument.h"
+#include "model/renderbrush.h"
 #include "model/renderoptions.h"
+#include "platform/paths.h"
 #include "fakeview.h"
 
 #include "graphics/context.h"
 #include "graphics/hatch.h"
 #include "graphics/recording.h"
 
+#include <QDir>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -310,6 +314,42 @@ TEST(RenderBrush, MissingTextureLeavesTheAreaUnfilled)
     box->setOutlined(0);
     sheet.doc.AddObject(std::move(box));
     EXPECT_EQ(at(sheet.render(), 30, 30), qRgb(255, 255, 255));
+}
+
+TEST(RenderBrush, TextureAtTwentyPercentTilesAtOneFifthFromTheLibrary)
+{
+    // A texture stored with a Windows path into the picture library is found
+    // below this program folder; columns 5 px red, 5 px blue.
+    QTemporaryDir folder;
+    const QString library = QStringLiteral("Library/Textures e motivi di riempimento");
+    ASSERT_TRUE(QDir(folder.path()).mkpath(library));
+    QImage texture(10, 10, QImage::Format_RGB32);
+    for (int x = 0; x < 10; ++x)
+        for (int y = 0; y < 10; ++y)
+            texture.setPixel(x, y, x < 5 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
+    ASSERT_TRUE(texture.save(folder.filePath(library + QStringLiteral("/righe.bmp"))));
+    platform::setProgramFolder(folder.path() + QLatin1Char('/'));
+
+    BrushStyle style;
+    style.fillKind = BrushStyle::fillTexture;
+    style.texturePath = QStringLiteral(
+        "C:\\Programmi\\Domora\\Library\\Textures e motivi di riempimento\\righe.bmp");
+    style.textureScale = 0.2f;
+    EXPECT_EQ(model::resolveTexturePath(style.texturePath),
+              folder.filePath(library + QStringLiteral("/righe.bmp")));
+
+    Sheet sheet;
+    auto box =
+        std::make_unique<CDrawRect>(geokit::Rect(0, 0, 100, 100), CDrawRect::Shape::Rectangle);
+    box->setFill(style);
+    box->setOutlined(0);
+    sheet.doc.AddObject(std::move(box));
+    // At 10 pixels per millimetre a tile is 2 mm: 10 px red, 10 px blue.
+    const QImage img = sheet.render();
+    platform::setProgramFolder({});
+    EXPECT_EQ(img.pixel(205, 500), qRgb(255, 0, 0));
+    EXPECT_EQ(img.pixel(215, 500), qRgb(0, 0, 255));
+    EXPECT_EQ(img.pixel(225, 500), qRgb(255, 0, 0));
 }
 
 TEST(RenderWalls, OpenPathsDrawEveryEnabledSegmentCentred)
