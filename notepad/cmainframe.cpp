@@ -74,6 +74,8 @@ bool CMainFrame::create()
         setUserImages(images);
 
     toolkit::ToolBar::setQuickCustomize(true);
+    // The size of a first start; the saved placement replaces it afterwards.
+    resize(960, 720);
     enableMdiTabs(true, true, toolkit::TabLocation::Bottom);
     if (!createBars())
         return false;

@@ -11,6 +11,7 @@
 #include "platform/registry.h"
 #include "toolkit/commandids.h"
 #include "toolkit/contextmenumanager.h"
+#include "toolkit/languagelibrary.h"
 #include "toolkit/menubar.h"
 #include "toolkit/popupmenu.h"
 #include "toolkit/toolbar.h"
@@ -73,10 +74,9 @@ protected:
     void SetUp() override
     {
         platform::setProgramFolder(QStringLiteral(DOMORA_PROGRAM_DIR "/"));
+        // The language library is found beside the program, as it is installed.
         platform::Registry reg(QStringLiteral("Jotter"));
         reg.deleteKey({});
-        reg.writeString(QStringLiteral("Interface"), QStringLiteral("LocaleLib"),
-                        QStringLiteral(DOMORA_PROGRAM_DIR "/libtoolkit.so"));
         reg.sync();
         platform::ui::setMessageResponder([this](const platform::ui::MessageRequest &request) {
             messages.append(request.text);
@@ -211,11 +211,27 @@ TEST_F(JotterApp, MissingLanguageLibraryEndsTheProgram)
     EXPECT_EQ(app->mainFrame(), nullptr);
     EXPECT_EQ(app->exitInstance(), 1);
 
-    // A file that is no library is just as unusable.
+    // A file that is no library, or a library of another kind, is just as
+    // unusable.
     writeFile(dir.filePath(QStringLiteral("localepack.so")), "not a library");
     messages.clear();
     EXPECT_FALSE(start());
     EXPECT_EQ(messages.size(), 1);
+    reg.writeString(QStringLiteral("Interface"), QStringLiteral("LocaleLib"),
+                    QStringLiteral(DOMORA_PROGRAM_DIR "/libtoolkit.so"));
+    reg.sync();
+    messages.clear();
+    EXPECT_FALSE(start());
+    EXPECT_EQ(messages.size(), 1);
+}
+
+TEST_F(JotterApp, TheLanguageLibraryGivesTheToolkitItalian)
+{
+    ASSERT_TRUE(start());
+    ASSERT_NE(app->languageLibrary(), nullptr);
+    EXPECT_TRUE(app->languageLibrary()->isInstalled());
+    EXPECT_EQ(app->languageLibrary()->path(), QStringLiteral(DOMORA_PROGRAM_DIR "/localepack.so"));
+    EXPECT_EQ(app->languageLibrary()->language(), "it");
 }
 
 TEST_F(JotterApp, ClosingAModifiedDocumentAsks)
