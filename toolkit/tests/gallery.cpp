@@ -268,10 +268,12 @@ int main(int argc, char **argv)
     QTimer::singleShot(300, &frame, [&] {
         QWidget *shown = nullptr;
         if (what == "customize") {
-            auto *d = new CustomizeDialog(frame);
+            // Through the modal layer, as the programs open it.
+            CustomizeDialog dialog(frame);
             if (argc > 3)
-                d->pages()->setCurrentIndex(QString(argv[3]).toInt());
-            shown = d;
+                dialog.pages()->setCurrentIndex(QString(argv[3]).toInt());
+            dialog.run();
+            return;
         } else if (what == "keymap") {
             shown = new KeyMapDialog(frame);
         } else if (what == "windows") {

@@ -1,5 +1,6 @@
 #include "toolkit/commandtable.h"
 #include "toolkit/keyboardmanager.h"
+#include "toolkit/mdiframe.h"
 #include "toolkit/popupmenu.h"
 #include "toolkit/tearoffmanager.h"
 #include "toolkit/usertoolsmanager.h"
@@ -8,6 +9,7 @@
 #include "platform/messagebox.h"
 #include "platform/registry.h"
 
+#include <QAction>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -292,4 +294,28 @@ TEST_F(WorkspaceTest, ToolsMenuListsTheToolsInPlaceOfThePlaceholder)
     tools->removeTool(119);
     emit menu.aboutToShow();
     EXPECT_EQ(menu.commandIds(), QList<int>({119, 0, 100}));
+}
+
+TEST_F(WorkspaceTest, KeysOfUserToolsComeBackWithTheTools)
+{
+    {
+        Workspace workspace("Domora");
+        workspace.initKeyboardManager();
+        workspace.enableUserTools(32971, 119, 128);
+        MdiFrame frame;
+        frame.loadFrame();
+        workspace.userToolsManager()->addTool({"Blocco appunti", "jotter"});
+        workspace.userToolsManager()->addTool({"Chromatrix", "chromatrix"});
+        ASSERT_NE(frame.commands().action(120), nullptr);
+        EXPECT_EQ(frame.commands().action(120)->text(), "Chromatrix");
+        ASSERT_TRUE(KeyboardManager::assign(frame.commands(), 120, QKeySequence("Ctrl+F9")));
+        ASSERT_TRUE(workspace.saveState(frame));
+    }
+    Workspace workspace("Domora");
+    workspace.initKeyboardManager();
+    workspace.enableUserTools(32971, 119, 128);
+    MdiFrame frame;
+    EXPECT_TRUE(frame.loadFrame());
+    ASSERT_EQ(workspace.userToolsManager()->tools().size(), 2);
+    EXPECT_EQ(KeyboardManager::commandForKey(frame.commands(), QKeySequence("Ctrl+F9")), 120);
 }
