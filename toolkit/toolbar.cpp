@@ -304,27 +304,34 @@ void ToolBar::dragMoveEvent(QDragMoveEvent *event)
 
 void ToolBar::dropEvent(QDropEvent *event)
 {
-    DraggedButton button;
-    if (!decodeButton(event->mimeData(), button)) {
+    auto *source = event->source() ? qobject_cast<ToolBar *>(event->source()) : nullptr;
+    if (!dropButton(event->mimeData(), event->position().toPoint(), source)) {
         QToolBar::dropEvent(event);
         return;
     }
-    int index = insertIndexAt(event->position().toPoint());
+    // The copy action tells the dragging toolbar that nothing is left for it
+    // to remove.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+bool ToolBar::dropButton(const QMimeData *data, const QPoint &pos, ToolBar *source)
+{
+    DraggedButton button;
+    if (!decodeButton(data, button))
+        return false;
+    int index = insertIndexAt(pos);
     if (button.sourceBar == m_barId && button.sourceIndex >= 0) {
         if (index > button.sourceIndex)
             --index;
         moveButton(button.sourceIndex, index);
-    } else {
-        // The button leaves its toolbar here; the copy action reported below
-        // tells the dragging toolbar that nothing is left for it to remove.
-        if (button.sourceIndex >= 0) {
-            if (auto *source = event->source() ? qobject_cast<ToolBar *>(event->source()) : nullptr)
-                source->removeButton(button.sourceIndex);
-        }
-        insertButton(index, button.commandId);
+        return true;
     }
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
+    // A button dragged from another toolbar leaves it.
+    if (button.sourceIndex >= 0 && source && source->barId() == button.sourceBar)
+        source->removeButton(button.sourceIndex);
+    insertButton(index, button.commandId);
+    return true;
 }
 
 } // namespace toolkit

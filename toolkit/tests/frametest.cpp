@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMimeData>
 #include <QTabBar>
 #include <QTest>
 
@@ -303,4 +304,21 @@ TEST_F(FrameTest, PlainTextOfCommands)
     EXPECT_EQ(frame.commands().description(cmd::FileSave), "Salva il documento");
     EXPECT_EQ(frame.commands().action(cmd::FileSave)->toolTip(), "Salva");
     EXPECT_EQ(frame.commands().action(cmd::EditPaste)->toolTip(), "Incolla");
+}
+
+TEST_F(FrameTest, ButtonDroppedOnAToolbarLandsWhereItFalls)
+{
+    const auto drop = [&](const QByteArray &payload, QPoint at) {
+        QMimeData data;
+        data.setData("application/x-domora-toolbar-button", payload);
+        return bar->dropButton(&data, at, bar);
+    };
+    // A command from the customisation dialog's list, dropped before the first button.
+    EXPECT_TRUE(drop("57637 0 -1", QPoint(1, bar->height() / 2)));
+    EXPECT_EQ(bar->buttons(), QList<int>({cmd::EditPaste, cmd::FileSave, 0, cmd::EditCopy}));
+    // The toolbar's own first button, dragged past its last one.
+    EXPECT_TRUE(drop("57637 32822 0", QPoint(bar->width() - 1, bar->height() / 2)));
+    EXPECT_EQ(bar->buttons(), QList<int>({cmd::FileSave, 0, cmd::EditCopy, cmd::EditPaste}));
+    EXPECT_FALSE(drop("garbage", QPoint(1, 1)));
+    EXPECT_EQ(bar->buttons().size(), 4);
 }

@@ -321,6 +321,16 @@ int main(int argc, char **argv)
             menu->popup(frame.mapToGlobal(QPoint(60, 40)));
             menu->setActiveAction(menu->actions().at(2));
             return;
+        } else if (what == "fullscreen") {
+            frame.setFullScreenMode(true);
+            return;
+        } else if (what == "tearoff") {
+            auto *menu = frame.toolkitMenuBar()->popups().at(3);
+            menu->popup(frame.mapToGlobal(QPoint(180, 40)));
+            return;
+        } else if (what == "toolerror") {
+            frame.routeCommand(workspace.userToolsManager()->commandOf(1));
+            return;
         } else if (what == "tools") {
             auto *menu = frame.toolkitMenuBar()->popups().at(4);
             menu->popup(frame.mapToGlobal(QPoint(260, 40)));
