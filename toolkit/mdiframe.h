@@ -158,6 +158,10 @@ public:
     bool handleCommand(int id) override;
     bool updateCommand(int id, CommandUpdate &update) override;
 
+    // The menu of the toolbar area: every toolbar and docking bar with a
+    // check mark, then the customise command. A program may offer its own.
+    QMenu *createPopupMenu() override;
+
 signals:
     // The full-screen mode changed.
     void fullScreenModeChanged(bool fullScreen);
@@ -167,7 +171,6 @@ protected:
     // window and agrees when none is left open.
     virtual bool queryClose();
     void closeEvent(QCloseEvent *event) override;
-    QMenu *createPopupMenu() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
