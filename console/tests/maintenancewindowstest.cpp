@@ -256,3 +256,23 @@ TEST(StewardStart, WithoutTheLanguageLibraryTheConsoleEndsSilently)
     EXPECT_TRUE(ui.unexpectedDialogs.isEmpty());
     EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
 }
+
+TEST(StewardStart, WithTheLanguageLibraryTheMainWindowRunsInTheProgramFolder)
+{
+    const QString previous = QDir::currentPath();
+    TestFolder folder;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(DOMORA_PROGRAM_DIR "/localepack.so"),
+                            folder.filePath(QStringLiteral("localepack.so"))));
+    ScriptedUi ui;
+    QString currentWhileShown;
+    ui.on<CStewardDialog>([&currentWhileShown](CStewardDialog &d) {
+        currentWhileShown = QDir::currentPath();
+        EXPECT_EQ(d.windowTitle(), "Domora Management Console");
+        return int(QDialog::Accepted);
+    });
+    EXPECT_EQ(steward::run(folder.path() + u'/'), 0);
+    QDir::setCurrent(previous);
+    EXPECT_EQ(QFileInfo(currentWhileShown).canonicalFilePath(),
+              QFileInfo(folder.path()).canonicalFilePath());
+    EXPECT_TRUE(ui.unexpectedDialogs.isEmpty());
+}
