@@ -21,7 +21,7 @@ namespace {
 const QString programDir = QStringLiteral(DOMORA_PROGRAM_DIR);
 const QString samplesDir = QStringLiteral(DOMORA_SOURCE_DIR "/data/samples");
 
-struct Run
+struct ToolRun
 {
     int exitCode = -1;
     QByteArray out;
@@ -30,12 +30,12 @@ struct Run
 
 // Runs the plan tool from the program folder, as the editor runs: library
 // pictures are named relative to it.
-Run fpdtool(const QStringList &args)
+ToolRun fpdtool(const QStringList &args)
 {
     QProcess p;
     p.setWorkingDirectory(programDir);
     p.start(QStringLiteral(FPDTOOL), args);
-    Run r;
+    ToolRun r;
     if (!p.waitForFinished(120000))
         return r;
     r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
@@ -80,7 +80,7 @@ TEST(SamplePlans, TheFiveSamplesAreThere)
 TEST(SamplePlans, EveryPlanOpensWithTheSheetAndObjectsOfItsSource)
 {
     for (const QString &name : sampleNames()) {
-        const Run dump = fpdtool({QStringLiteral("dump"), plan(name)});
+        const ToolRun dump = fpdtool({QStringLiteral("dump"), plan(name)});
         ASSERT_EQ(dump.exitCode, 0) << name.toStdString() << ": " << dump.err.toStdString();
         const QJsonObject opened =
             QJsonDocument::fromJson(dump.out).object().value(QStringLiteral("document")).toObject();
@@ -108,7 +108,7 @@ TEST(SamplePlans, EveryPlanOpensWithTheSheetAndObjectsOfItsSource)
 // when it does not).
 bool toolKnows(const char *command)
 {
-    const Run r = fpdtool({});
+    const ToolRun r = fpdtool({});
     return r.err.contains(QByteArray("fpdtool ") + command) ||
            r.out.contains(QByteArray("fpdtool ") + command);
 }
@@ -174,7 +174,7 @@ TEST(SamplePlans, RenderingShowsRoomsWallsAndLibraryFurnitureWhereTheSourcePutsT
         const QString name = QString::fromUtf8(probe.plan);
         if (name != rendered) {
             const QString png = tmp.filePath(name + QStringLiteral(".png"));
-            const Run r = fpdtool({QStringLiteral("render"), plan(name), png,
+            const ToolRun r = fpdtool({QStringLiteral("render"), plan(name), png,
                                    QStringLiteral("--dpi"), QString::number(dpi)});
             ASSERT_EQ(r.exitCode, 0) << probe.plan << ": " << r.err.toStdString();
             image = QImage(png);
@@ -200,7 +200,7 @@ TEST(SamplePlans, EveryPlanExportsThePhotoSizedPicture)
     ASSERT_TRUE(tmp.isValid());
     for (const QString &name : sampleNames()) {
         const QString jpg = tmp.filePath(name + QStringLiteral(".jpg"));
-        const Run r = fpdtool({QStringLiteral("export"), plan(name), jpg});
+        const ToolRun r = fpdtool({QStringLiteral("export"), plan(name), jpg});
         ASSERT_EQ(r.exitCode, 0) << name.toStdString() << ": " << r.err.toStdString();
         const QImage image(jpg);
         ASSERT_FALSE(image.isNull()) << name.toStdString();
