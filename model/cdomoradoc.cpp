@@ -16,6 +16,7 @@
 #include <QDateTime>
 
 #include <algorithm>
+#include <typeinfo>
 #include <cmath>
 
 using geokit::Point;
@@ -202,6 +203,7 @@ void CDomoraDoc::Serialize(model::ArchiveWriter &ar) const
 {
     ar.writeDword(m_paperColor);
     ar.writeCount(static_cast<quint32>(m_objects.size()));
+    ar.reserveObjects(m_objects.size() + 16);
     for (const auto &object : m_objects)
         ar.writeObject(object.get());
     ar.writeInt(m_borderBottom);
@@ -215,9 +217,11 @@ void CDomoraDoc::Serialize(model::ArchiveWriter &ar) const
     ar.writeInt(m_docType);
     std::vector<const CDrawItem *> items;
     for (const auto &object : m_objects) {
-        if (const auto *ole = dynamic_cast<const CDrawOleObj *>(object.get());
-            ole && ole->item() && !ole->item()->isBlank())
-            items.push_back(ole->item());
+        if (typeid(*object) != typeid(CDrawOleObj))
+            continue;
+        const CDrawItem *item = static_cast<const CDrawOleObj &>(*object).item();
+        if (item && !item->isBlank())
+            items.push_back(item);
     }
     ar.writeDword(static_cast<quint32>(items.size()));
     for (const CDrawItem *item : items)
@@ -231,6 +235,7 @@ void CDomoraDoc::Serialize(model::ArchiveReader &ar)
     ar.requireItems(count, 2, QT_TRANSLATE_NOOP("Archive", "oggetti"));
     std::vector<std::unique_ptr<CDrawObj>> objects;
     objects.reserve(count);
+    ar.reserveObjects(count + 16);
     for (quint32 i = 0; i < count; ++i) {
         auto object = ar.readOwned<CDrawObj>();
         if (!object)
@@ -326,8 +331,10 @@ void CDomoraDoc::setBorders(int left, int top, int right, int bottom)
 
 QByteArray CDomoraDoc::serializeSnapshot() const
 {
-    model::ArchiveWriter ar(nullptr, growthBytes);
+    // The last snapshot's size is a good guess: the buffer rarely has to grow.
+    model::ArchiveWriter ar(nullptr, std::max(growthBytes, m_archiveSizeHint + growthBytes));
     Serialize(ar);
+    m_archiveSizeHint = ar.size();
     return ar.takeData();
 }
 

@@ -5,9 +5,16 @@
 #include <deque>
 
 // Snapshot undo: each snapshot is a complete serialised copy of the document.
-// The head of the undo list is always the snapshot of the current state; the
-// list keeps at most five snapshots, the oldest dropping out at the tail.
-// The document supplies the serialisation.
+// The head of the undo list is the last state recorded; the list keeps at
+// most five snapshots, the oldest dropping out at the tail. The document
+// supplies the serialisation.
+//
+// Commands record a step before they change the document, so the document
+// may have moved on from the head. Undo and redo therefore compare the
+// current state with the head: changes made since the last snapshot are
+// recorded first (undo brings back the head itself, redo keeps them as a
+// step), so that every change is undone one at a time and can be redone. A
+// snapshot equal to the head is not recorded twice.
 class CUndoHistory
 {
 public:
@@ -20,7 +27,7 @@ public:
     // below 1, and forgets everything that could be redone.
     void CheckPoint();
     // Undo needs a state before the current one; redo a state undone.
-    [[nodiscard]] bool CanUndo() const { return m_undo.size() >= 2; }
+    [[nodiscard]] bool CanUndo() const;
     [[nodiscard]] bool CanRedo() const { return !m_redo.empty(); }
     // Steps back to the previous snapshot; false when there is none or it
     // cannot be read (the document is then unchanged).
@@ -48,6 +55,9 @@ protected:
     virtual bool restoreSnapshot(const QByteArray &snapshot) = 0;
 
 private:
+    // Whether the document has changed since the head was recorded.
+    [[nodiscard]] bool movedOnFromHead(QByteArray *current = nullptr) const;
+
     std::deque<QByteArray> m_undo; // front: head, the current state
     std::deque<QByteArray> m_redo; // front: head, the last state undone
     int m_checkpointCounter = 0;

@@ -205,12 +205,52 @@ TEST_F(DocumentTest, SixSnapshotsLeaveFiveAndRedoIsForgotten)
 TEST_F(DocumentTest, CheckpointCounterHoldsSnapshotsBack)
 {
     const auto doc = newDocument(CDomoraDoc::normal);
+    doc->AddObject(box(0, 0, 10, 10));
     doc->setCheckpointCounter(1);
     doc->CheckPoint();
     EXPECT_EQ(doc->undoCount(), 1u);
     doc->setCheckpointCounter(0);
     doc->CheckPoint();
     EXPECT_EQ(doc->undoCount(), 2u);
+    doc->CheckPoint(); // nothing changed: the same state is not kept twice
+    EXPECT_EQ(doc->undoCount(), 2u);
+}
+
+// Commands record a step before they change the plan; each change is then
+// undone on its own and can be redone, even with no snapshot after it.
+TEST_F(DocumentTest, StepsRecordedBeforeEachChangeUndoOneAtATime)
+{
+    const auto doc = newDocument(CDomoraDoc::normal);
+    EXPECT_FALSE(doc->CanUndo());
+    for (int i = 0; i < 3; ++i) {
+        doc->CheckPoint();
+        doc->AddObject(box(i, i, i + 10, i + 10));
+    }
+    EXPECT_TRUE(doc->CanUndo());
+    ASSERT_TRUE(doc->Undo());
+    EXPECT_EQ(doc->objects().size(), 2u);
+    ASSERT_TRUE(doc->Undo());
+    EXPECT_EQ(doc->objects().size(), 1u);
+    ASSERT_TRUE(doc->Redo());
+    EXPECT_EQ(doc->objects().size(), 2u);
+    ASSERT_TRUE(doc->Redo());
+    EXPECT_EQ(doc->objects().size(), 3u);
+    EXPECT_FALSE(doc->CanRedo());
+    ASSERT_TRUE(doc->Undo());
+    ASSERT_TRUE(doc->Undo());
+    ASSERT_TRUE(doc->Undo());
+    EXPECT_TRUE(doc->objects().empty());
+    EXPECT_FALSE(doc->CanUndo());
+
+    // A change made after an undo without a step of its own is kept by redo
+    // as a step of its own.
+    ASSERT_TRUE(doc->Redo());
+    doc->AddObject(box(50, 50, 60, 60));
+    ASSERT_TRUE(doc->Redo());
+    EXPECT_EQ(doc->objects().size(), 2u);
+    ASSERT_TRUE(doc->Undo());
+    ASSERT_EQ(doc->objects().size(), 2u);
+    EXPECT_EQ(doc->objects().back()->position().left, 50);
 }
 
 TEST_F(DocumentTest, UndoEmptiesSelectionsAndUpdatesTheViews)

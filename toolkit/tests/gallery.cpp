@@ -8,6 +8,7 @@
 #include "toolkit/dockbar.h"
 #include "toolkit/editlistbox.h"
 #include "toolkit/keymapdialog.h"
+#include "toolkit/languagelibrary.h"
 #include "toolkit/mdiframe.h"
 #include "toolkit/menubar.h"
 #include "toolkit/menubutton.h"
@@ -238,6 +239,11 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const QString what = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("frame");
     const QString look = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("xp");
+    // As the programs do: the toolkit's texts come from the language library.
+    const auto language =
+        LanguageLibrary::load(QCoreApplication::applicationDirPath() + "/../Domora/localepack.so");
+    if (language)
+        language->install();
     QTemporaryDir store;
     platform::Registry::setStoreFolder(store.path());
     Workspace workspace("Gallery");
