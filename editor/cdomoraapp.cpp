@@ -27,7 +27,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <QLibrary>
 #include <QPainter>
 
 #include <cstdio>
@@ -188,7 +187,7 @@ bool CDomoraApp::InitInstance()
         m_initFailureCode = 1;
         return false;
     }
-    m_toolkit->setResourceModule(m_localeLib.get());
+    m_toolkit->installLanguageLibrary();
 
     // 19. Recent files.
     m_recovery = std::make_unique<RecoveryStore>();
@@ -306,14 +305,9 @@ void CDomoraApp::checkTimeStamp()
 
 bool CDomoraApp::loadLanguageLibrary()
 {
-    const QString path =
+    return m_toolkit->loadLanguageLibrary(
         m_reg->readString(interfaceKey, QStringLiteral("LocaleLib"),
-                          platform::programFolder() + QStringLiteral("localepack.so"));
-    m_localeLib = std::make_unique<QLibrary>(path);
-    if (m_localeLib->load())
-        return true;
-    m_localeLib.reset();
-    return false;
+                          platform::programFolder() + QStringLiteral("localepack.so")));
 }
 
 bool CDomoraApp::createMainFrame()
@@ -569,10 +563,8 @@ int CDomoraApp::ExitInstance(int frameworkCode)
     const int mask = reg.readInt(settings, QStringLiteral("CleanupUIMask"), 255);
     if (mask & 1)
         m_toolkit->destroyVisualManager();
-    if ((mask & 2) && m_localeLib) {
-        m_localeLib->unload();
-        m_localeLib.reset();
-    }
+    if (mask & 2)
+        m_toolkit->freeLanguageLibrary();
     if (mask & 4)
         m_toolkit->globalCleanUp();
     // 6.

@@ -1,5 +1,7 @@
 #include "editor/cmainframe.h"
 
+#include "editor/cprojectbar.h"
+
 #include "editor/caboutdlg.h"
 #include "editor/cchildframe.h"
 #include "editor/cgridguidespage.h"
@@ -19,7 +21,9 @@
 #include "platform/messagebox.h"
 #include "platform/paths.h"
 #include "platform/registry.h"
+#include "toolkit/customizedialog.h"
 #include "toolkit/dockbar.h"
+#include "toolkit/keymapdialog.h"
 #include "toolkit/menubar.h"
 #include "toolkit/popupmenu.h"
 #include "toolkit/statusbar.h"
@@ -276,18 +280,21 @@ bool CMainFrame::createBars()
         return fail(tr("Errore durante la creazione della barra 'informazioni'"));
     info->setRollUpType(reg.readInt(interfaceKey, QStringLiteral("RollUpType"), 4));
 
-    // 10. The project bar; the project workspace fills it.
-    m_projectContent = new QWidget;
-    auto *projectLayout = new QVBoxLayout(m_projectContent);
-    auto *none = new QLabel(tr("Nessun progetto aperto."), m_projectContent);
-    none->setAlignment(Qt::AlignCenter);
-    none->setEnabled(false);
-    projectLayout->addWidget(none);
+    // 10. The project bar.
+    auto *projectBar = new CProjectBar(m_app.registry(), platform::programFolder());
+    m_projectBar = projectBar;
+    projectBar->setActiveDocumentProvider([this] {
+        const CChildFrame *child = activeChild();
+        return child ? child->plan().path() : QString();
+    });
+    connect(projectBar, &CProjectBar::openDocumentRequested, this,
+            [this](const QString &path) { m_documents->openDocument(path); });
     toolkit::SizingBar *project =
-        createSizingBar(cmd::ProjectBar, tr("Progetto"), m_projectContent, QSize(200, 200),
+        createSizingBar(cmd::ProjectBar, projectBar->caption(), projectBar, QSize(200, 200),
                         Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     if (!project)
         return fail(tr("Errore durante la creazione della barra 'progetto'"));
+    connect(projectBar, &CProjectBar::captionChanged, project, &QWidget::setWindowTitle);
 
     // 11. The status bar.
     toolkit::StatusBar *status =
@@ -480,15 +487,6 @@ bool CMainFrame::printDirect(PlanDocument *plan)
                                       view ? &view->gridSettings() : nullptr);
 }
 
-void CMainFrame::setProjectBarContent(QWidget *content)
-{
-    if (auto *bar = qobject_cast<toolkit::DockBar *>(dockBar(cmd::ProjectBar))) {
-        bar->setWidget(content);
-        delete m_projectContent;
-        m_projectContent = content;
-    }
-}
-
 // --- documents -------------------------------------------------------------------
 
 QList<CChildFrame *> CMainFrame::childFrames() const
@@ -636,6 +634,16 @@ bool CMainFrame::handleCommand(int id)
     case cmd::CheckForUpdates:
         m_app.OnCheckForUpdates();
         return true;
+    case cmd::Customize: {
+        toolkit::CustomizeDialog dialog(*this);
+        runToolkitDialog(dialog);
+        return true;
+    }
+    case cmd::KeyboardMap: {
+        toolkit::KeyMapDialog dialog(*this);
+        runToolkitDialog(dialog);
+        return true;
+    }
     case cmd::Options: {
         COptionsSheet sheet(o, forceInsideFlags(),
                             m_app.registry().readInt(QStringLiteral("Settings"),
@@ -713,6 +721,8 @@ bool CMainFrame::updateCommand(int id, toolkit::CommandUpdate &update)
     case cmd::WindowManager:
     case cmd::AppAbout:
     case cmd::Options:
+    case cmd::Customize:
+    case cmd::KeyboardMap:
         return true;
     case cmd::CloseDocument:
     case cmd::WindowMaximize:

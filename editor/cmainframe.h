@@ -9,6 +9,7 @@ class CChildFrame;
 class CDomoraApp;
 class CDomoraView;
 class CInfoBar;
+class CProjectBar;
 class DocumentManager;
 class PlanDocument;
 class QPrinter;
@@ -47,8 +48,7 @@ public:
     [[nodiscard]] CDomoraView *activeView() const;
     [[nodiscard]] QList<CChildFrame *> childFrames() const;
     [[nodiscard]] QPrinter &printer() const { return *m_printer; }
-    // The body of the project bar (the project workspace puts its own).
-    void setProjectBarContent(QWidget *content);
+    [[nodiscard]] CProjectBar *projectBar() const { return m_projectBar; }
 
     // ViewReadouts
     void setInfoText(int controlId, const QString &text) override;
@@ -84,6 +84,6 @@ private:
     DocumentManager *m_documents;
     std::unique_ptr<QPrinter> m_printer;
     CInfoBar *m_infoBar = nullptr;
-    QWidget *m_projectContent = nullptr;
+    CProjectBar *m_projectBar = nullptr;
     toolkit::PopupMenu *m_windowMenu = nullptr;
 };

@@ -24,7 +24,7 @@ protected:
         platform::Registry::setStoreFolder(m_store.path());
         platform::Registry reg(QStringLiteral("Domora"));
         reg.writeString(QStringLiteral("Interface"), QStringLiteral("LocaleLib"),
-                        QStringLiteral(FAKE_LOCALEPACK));
+                        QStringLiteral(LOCALEPACK));
         reg.writeInt(QStringLiteral("Settings"), QStringLiteral("CheckExeTimeStamp2"), 0);
         reg.writeInt(QStringLiteral("Settings"), QStringLiteral("ShowOpenAtStartup"), 0);
         reg.writeInt(QStringLiteral("Settings"), QStringLiteral("RegisterShellFileTypes"), 0);
