@@ -75,7 +75,7 @@ public:
     void setTerminator(Terminator terminator) { m_terminate = std::move(terminator); }
 
 private:
-    bool registerWindowClass();
+    bool registerWindowClass(bool exportRequested);
     void runStartupScripts();
     void checkTimeStamp();
     bool loadLanguageLibrary();

@@ -100,6 +100,9 @@ CMainFrame::CMainFrame(CDomoraApp &app, QWidget *parent)
 
 CMainFrame::~CMainFrame()
 {
+    // A splash still up must not outlive the window it announced.
+    if (m_splash)
+        m_splash->close();
     CDomoraView::setSharedPrinter(nullptr);
 }
 
@@ -445,6 +448,7 @@ void CMainFrame::addDefaultTools()
 void CMainFrame::showSplash()
 {
     auto *splash = new CSplashWnd;
+    m_splash = splash;
     splash->show();
     const int delayMs = m_app.registry().readInt(interfaceKey, QStringLiteral("SplashDelay"), 1500);
     if (delayMs > 0) {
@@ -519,6 +523,7 @@ void CMainFrame::showDocument(PlanDocument *plan)
         }
     }
     auto *child = new CChildFrame(*plan, *m_documents, this);
+    connect(plan, &PlanDocument::titleChanged, this, &CMainFrame::refreshTitle);
     connect(child->view(), &CDomoraView::filesDropped, this, &CMainFrame::openFiles);
     mdiArea()->addSubWindow(child);
     child->showMaximized();
@@ -539,11 +544,19 @@ void CMainFrame::onActiveWindowChanged()
     CDomoraView *active = activeView();
     for (CChildFrame *child : childFrames())
         child->view()->setActive(child->view() == active);
+    refreshTitle();
     if (!active) {
         setPaneText(ViewReadouts::areaPane, {});
         setInfoText(ViewReadouts::positionControl, {});
         setInfoText(ViewReadouts::distanceControl, {});
     }
+}
+
+void CMainFrame::refreshTitle()
+{
+    const CChildFrame *child = activeChild();
+    setWindowTitle(child ? QStringLiteral("%1 - Domora").arg(child->plan().title())
+                         : QStringLiteral("Domora"));
 }
 
 void CMainFrame::openFiles(const QStringList &paths)

@@ -3,6 +3,8 @@
 #include "editor/viewreadouts.h"
 #include "toolkit/mdiframe.h"
 
+#include <QPointer>
+
 #include <memory>
 
 class CChildFrame;
@@ -10,6 +12,7 @@ class CDomoraApp;
 class CDomoraView;
 class CInfoBar;
 class CProjectBar;
+class CSplashWnd;
 class DocumentManager;
 class PlanDocument;
 class QPrinter;
@@ -76,6 +79,7 @@ private:
     void closeDocumentWindows(PlanDocument *plan);
     void refreshRecentFiles();
     void onActiveWindowChanged();
+    void refreshTitle();
     void openFiles(const QStringList &paths);
     QWidget *createPresetCombo(QWidget *parent);
     bool fail(const QString &text);
@@ -85,5 +89,6 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     CInfoBar *m_infoBar = nullptr;
     CProjectBar *m_projectBar = nullptr;
+    QPointer<CSplashWnd> m_splash;
     toolkit::PopupMenu *m_windowMenu = nullptr;
 };

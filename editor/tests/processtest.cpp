@@ -151,6 +151,13 @@ TEST_F(EditorProcess, SecondStartEndsOnlyWithWin9XLegacy)
     EXPECT_EQ(m_second.exitCode(), 0);
     EXPECT_EQ(m_first.state(), QProcess::Running);
 
+    // An export while the editor runs still makes its picture.
+    const QString plan = writePlan(QStringLiteral("mentre.fpd"), 3);
+    startEditor(m_second, {QStringLiteral("/export:") + plan});
+    ASSERT_TRUE(m_second.waitForFinished(60000));
+    EXPECT_EQ(m_second.exitCode(), 0);
+    EXPECT_TRUE(QFile::exists(plan + QStringLiteral(".jpg")));
+
     // Win9XLegacy 0: both run. The second start reaches its event loop and
     // stays there until it is closed.
     setInt(QStringLiteral("Settings"), QStringLiteral("Win9XLegacy"), 0);
