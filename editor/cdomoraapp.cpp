@@ -1,5 +1,6 @@
 #include "editor/cdomoraapp.h"
 
+#include "editor/cdomoraview.h"
 #include "editor/cmainframe.h"
 #include "editor/cnewdocwizard.h"
 #include "editor/ctipdlg.h"
@@ -27,7 +28,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <QLibrary>
 #include <QPainter>
 
 #include <cstdio>
@@ -70,6 +70,7 @@ CDomoraApp::CDomoraApp(QStringList arguments, QObject *parent)
 CDomoraApp::~CDomoraApp()
 {
     delete m_frame;
+    CDomoraView::setPlacardPicture(nullptr);
     if (theApp == this)
         theApp = nullptr;
 }
@@ -95,8 +96,12 @@ bool CDomoraApp::InitInstance()
     m_toolkit->setRegistryBase(
         reg.readString(settings, QStringLiteral("DefaultUIKey"), QStringLiteral("Interface")));
 
+    // An export shows no window: it neither answers to the instance name nor
+    // hands over to a running editor (which would leave the picture unmade).
+    const bool exportRequested = CDomoraCommandLineInfo::parse(m_arguments).exportMode != 0;
+
     // 2. The private window class: here the instance name a later start asks for.
-    if (!registerWindowClass()) {
+    if (!registerWindowClass(exportRequested)) {
         Log(EventLog::Error, tr("Errore registrando la window class."));
         platform::ui::error(nullptr, tr("Errore registrando la window class."));
         m_initFailureCode = 1;
@@ -105,8 +110,8 @@ bool CDomoraApp::InitInstance()
     m_windowClassRegistered = true;
 
     // 3. One editor at a time: a running one is brought forward and this start ends.
-    if (reg.readInt(settings, QStringLiteral("Win9XLegacy"), 1) != 0 && m_anotherInstance &&
-        m_instance->askRunningToShow())
+    if (!exportRequested && reg.readInt(settings, QStringLiteral("Win9XLegacy"), 1) != 0 &&
+        m_anotherInstance && m_instance->askRunningToShow())
         return false;
 
     // 4. The help file has no place here: the editor has no help viewer.
@@ -188,7 +193,7 @@ bool CDomoraApp::InitInstance()
         m_initFailureCode = 1;
         return false;
     }
-    m_toolkit->setResourceModule(m_localeLib.get());
+    m_toolkit->installLanguageLibrary();
 
     // 19. Recent files.
     m_recovery = std::make_unique<RecoveryStore>();
@@ -275,9 +280,11 @@ bool CDomoraApp::InitInstance()
     return true;
 }
 
-bool CDomoraApp::registerWindowClass()
+bool CDomoraApp::registerWindowClass(bool exportRequested)
 {
     m_instance = std::make_unique<platform::SingleInstance>(instanceSocketName());
+    if (exportRequested)
+        return true;
     const platform::SingleInstance::Listen state = m_instance->listen();
     // Another editor answering to the name is no failure: this one simply
     // cannot be found by later starts.
@@ -306,14 +313,9 @@ void CDomoraApp::checkTimeStamp()
 
 bool CDomoraApp::loadLanguageLibrary()
 {
-    const QString path =
+    return m_toolkit->loadLanguageLibrary(
         m_reg->readString(interfaceKey, QStringLiteral("LocaleLib"),
-                          platform::programFolder() + QStringLiteral("localepack.so"));
-    m_localeLib = std::make_unique<QLibrary>(path);
-    if (m_localeLib->load())
-        return true;
-    m_localeLib.reset();
-    return false;
+                          platform::programFolder() + QStringLiteral("localepack.so")));
 }
 
 bool CDomoraApp::createMainFrame()
@@ -366,6 +368,7 @@ void CDomoraApp::loadPlacardBitmap()
                           platform::programFolder() + QStringLiteral("cartello.bmp"));
     // Made even when the file does not load: the picture is then null.
     m_placard = std::make_unique<QImage>(path);
+    CDomoraView::setPlacardPicture(m_placard.get());
 }
 
 int CDomoraApp::runExport()
@@ -560,8 +563,10 @@ int CDomoraApp::ExitInstance(int frameworkCode)
     if (reg.readInt(settings, QStringLiteral("SaveOptionsOnExit"), 1) != 0)
         editorOptions().write(reg);
     // 3.
-    if (m_placard && reg.readInt(settings, QStringLiteral("CleanupPlacard"), 1) != 0)
+    if (m_placard && reg.readInt(settings, QStringLiteral("CleanupPlacard"), 1) != 0) {
+        CDomoraView::setPlacardPicture(nullptr);
         m_placard.reset();
+    }
     // 4.
     if (reg.readInt(settings, QStringLiteral("CleanupGDIP"), 1) != 0)
         m_gdipStarted = false;
@@ -569,10 +574,8 @@ int CDomoraApp::ExitInstance(int frameworkCode)
     const int mask = reg.readInt(settings, QStringLiteral("CleanupUIMask"), 255);
     if (mask & 1)
         m_toolkit->destroyVisualManager();
-    if ((mask & 2) && m_localeLib) {
-        m_localeLib->unload();
-        m_localeLib.reset();
-    }
+    if (mask & 2)
+        m_toolkit->freeLanguageLibrary();
     if (mask & 4)
         m_toolkit->globalCleanUp();
     // 6.

@@ -12,7 +12,6 @@
 class CMainFrame;
 class DocumentManager;
 class QImage;
-class QLibrary;
 class RecoveryStore;
 class UiToolkit;
 class UpdateManager;
@@ -76,7 +75,7 @@ public:
     void setTerminator(Terminator terminator) { m_terminate = std::move(terminator); }
 
 private:
-    bool registerWindowClass();
+    bool registerWindowClass(bool exportRequested);
     void runStartupScripts();
     void checkTimeStamp();
     bool loadLanguageLibrary();
@@ -100,7 +99,6 @@ private:
     mutable EventLog m_log;
     std::unique_ptr<UiToolkit> m_toolkit;
     std::unique_ptr<platform::SingleInstance> m_instance;
-    std::unique_ptr<QLibrary> m_localeLib;
     std::unique_ptr<RecoveryStore> m_recovery;
     std::unique_ptr<UpdateManager> m_updates;
     DocumentManager *m_documents = nullptr; // child of this object

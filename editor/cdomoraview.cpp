@@ -443,7 +443,12 @@ bool CDomoraView::exportEnabled() const
 
 void CDomoraView::OnExport()
 {
-    CExportDlg dialog(m_plan.title(), this);
+    // The plan's title without the plan extension, so that the picture can
+    // never be written over the plan itself.
+    QString title = m_plan.title();
+    if (title.endsWith(QLatin1String(".fpd"), Qt::CaseInsensitive))
+        title.chop(4);
+    CExportDlg dialog(title, this);
     dialog.setPercentage(75);
     if (platform::ui::execDialog(dialog) != QDialog::Accepted)
         return;

@@ -1,5 +1,7 @@
 #include "editor/cmainframe.h"
 
+#include "editor/cprojectbar.h"
+
 #include "editor/caboutdlg.h"
 #include "editor/cchildframe.h"
 #include "editor/cgridguidespage.h"
@@ -19,7 +21,9 @@
 #include "platform/messagebox.h"
 #include "platform/paths.h"
 #include "platform/registry.h"
+#include "toolkit/customizedialog.h"
 #include "toolkit/dockbar.h"
+#include "toolkit/keymapdialog.h"
 #include "toolkit/menubar.h"
 #include "toolkit/popupmenu.h"
 #include "toolkit/statusbar.h"
@@ -96,6 +100,9 @@ CMainFrame::CMainFrame(CDomoraApp &app, QWidget *parent)
 
 CMainFrame::~CMainFrame()
 {
+    // A splash still up must not outlive the window it announced.
+    if (m_splash)
+        m_splash->close();
     CDomoraView::setSharedPrinter(nullptr);
 }
 
@@ -276,18 +283,21 @@ bool CMainFrame::createBars()
         return fail(tr("Errore durante la creazione della barra 'informazioni'"));
     info->setRollUpType(reg.readInt(interfaceKey, QStringLiteral("RollUpType"), 4));
 
-    // 10. The project bar; the project workspace fills it.
-    m_projectContent = new QWidget;
-    auto *projectLayout = new QVBoxLayout(m_projectContent);
-    auto *none = new QLabel(tr("Nessun progetto aperto."), m_projectContent);
-    none->setAlignment(Qt::AlignCenter);
-    none->setEnabled(false);
-    projectLayout->addWidget(none);
+    // 10. The project bar.
+    auto *projectBar = new CProjectBar(m_app.registry(), platform::programFolder());
+    m_projectBar = projectBar;
+    projectBar->setActiveDocumentProvider([this] {
+        const CChildFrame *child = activeChild();
+        return child ? child->plan().path() : QString();
+    });
+    connect(projectBar, &CProjectBar::openDocumentRequested, this,
+            [this](const QString &path) { m_documents->openDocument(path); });
     toolkit::SizingBar *project =
-        createSizingBar(cmd::ProjectBar, tr("Progetto"), m_projectContent, QSize(200, 200),
+        createSizingBar(cmd::ProjectBar, projectBar->caption(), projectBar, QSize(200, 200),
                         Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     if (!project)
         return fail(tr("Errore durante la creazione della barra 'progetto'"));
+    connect(projectBar, &CProjectBar::captionChanged, project, &QWidget::setWindowTitle);
 
     // 11. The status bar.
     toolkit::StatusBar *status =
@@ -438,6 +448,7 @@ void CMainFrame::addDefaultTools()
 void CMainFrame::showSplash()
 {
     auto *splash = new CSplashWnd;
+    m_splash = splash;
     splash->show();
     const int delayMs = m_app.registry().readInt(interfaceKey, QStringLiteral("SplashDelay"), 1500);
     if (delayMs > 0) {
@@ -480,15 +491,6 @@ bool CMainFrame::printDirect(PlanDocument *plan)
                                       view ? &view->gridSettings() : nullptr);
 }
 
-void CMainFrame::setProjectBarContent(QWidget *content)
-{
-    if (auto *bar = qobject_cast<toolkit::DockBar *>(dockBar(cmd::ProjectBar))) {
-        bar->setWidget(content);
-        delete m_projectContent;
-        m_projectContent = content;
-    }
-}
-
 // --- documents -------------------------------------------------------------------
 
 QList<CChildFrame *> CMainFrame::childFrames() const
@@ -521,6 +523,7 @@ void CMainFrame::showDocument(PlanDocument *plan)
         }
     }
     auto *child = new CChildFrame(*plan, *m_documents, this);
+    connect(plan, &PlanDocument::titleChanged, this, &CMainFrame::refreshTitle);
     connect(child->view(), &CDomoraView::filesDropped, this, &CMainFrame::openFiles);
     mdiArea()->addSubWindow(child);
     child->showMaximized();
@@ -541,11 +544,19 @@ void CMainFrame::onActiveWindowChanged()
     CDomoraView *active = activeView();
     for (CChildFrame *child : childFrames())
         child->view()->setActive(child->view() == active);
+    refreshTitle();
     if (!active) {
         setPaneText(ViewReadouts::areaPane, {});
         setInfoText(ViewReadouts::positionControl, {});
         setInfoText(ViewReadouts::distanceControl, {});
     }
+}
+
+void CMainFrame::refreshTitle()
+{
+    const CChildFrame *child = activeChild();
+    setWindowTitle(child ? QStringLiteral("%1 - Domora").arg(child->plan().title())
+                         : QStringLiteral("Domora"));
 }
 
 void CMainFrame::openFiles(const QStringList &paths)
@@ -636,6 +647,16 @@ bool CMainFrame::handleCommand(int id)
     case cmd::CheckForUpdates:
         m_app.OnCheckForUpdates();
         return true;
+    case cmd::Customize: {
+        toolkit::CustomizeDialog dialog(*this);
+        runToolkitDialog(dialog);
+        return true;
+    }
+    case cmd::KeyboardMap: {
+        toolkit::KeyMapDialog dialog(*this);
+        runToolkitDialog(dialog);
+        return true;
+    }
     case cmd::Options: {
         COptionsSheet sheet(o, forceInsideFlags(),
                             m_app.registry().readInt(QStringLiteral("Settings"),
@@ -713,6 +734,8 @@ bool CMainFrame::updateCommand(int id, toolkit::CommandUpdate &update)
     case cmd::WindowManager:
     case cmd::AppAbout:
     case cmd::Options:
+    case cmd::Customize:
+    case cmd::KeyboardMap:
         return true;
     case cmd::CloseDocument:
     case cmd::WindowMaximize:

@@ -3,12 +3,16 @@
 #include "editor/viewreadouts.h"
 #include "toolkit/mdiframe.h"
 
+#include <QPointer>
+
 #include <memory>
 
 class CChildFrame;
 class CDomoraApp;
 class CDomoraView;
 class CInfoBar;
+class CProjectBar;
+class CSplashWnd;
 class DocumentManager;
 class PlanDocument;
 class QPrinter;
@@ -47,8 +51,7 @@ public:
     [[nodiscard]] CDomoraView *activeView() const;
     [[nodiscard]] QList<CChildFrame *> childFrames() const;
     [[nodiscard]] QPrinter &printer() const { return *m_printer; }
-    // The body of the project bar (the project workspace puts its own).
-    void setProjectBarContent(QWidget *content);
+    [[nodiscard]] CProjectBar *projectBar() const { return m_projectBar; }
 
     // ViewReadouts
     void setInfoText(int controlId, const QString &text) override;
@@ -76,6 +79,7 @@ private:
     void closeDocumentWindows(PlanDocument *plan);
     void refreshRecentFiles();
     void onActiveWindowChanged();
+    void refreshTitle();
     void openFiles(const QStringList &paths);
     QWidget *createPresetCombo(QWidget *parent);
     bool fail(const QString &text);
@@ -84,6 +88,7 @@ private:
     DocumentManager *m_documents;
     std::unique_ptr<QPrinter> m_printer;
     CInfoBar *m_infoBar = nullptr;
-    QWidget *m_projectContent = nullptr;
+    CProjectBar *m_projectBar = nullptr;
+    QPointer<CSplashWnd> m_splash;
     toolkit::PopupMenu *m_windowMenu = nullptr;
 };

@@ -67,6 +67,13 @@ void CSplashWnd::paintEvent(QPaintEvent *)
     p.drawPixmap(0, 0, m_picture);
 }
 
+void CSplashWnd::hideEvent(QHideEvent *event)
+{
+    // Gone from the screen: input goes where it belongs again.
+    qApp->removeEventFilter(this);
+    QWidget::hideEvent(event);
+}
+
 bool CSplashWnd::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {

@@ -5,12 +5,13 @@
 
 #include <memory>
 
-class QLibrary;
+class QDialog;
 class QWidget;
 
 namespace toolkit {
+class LanguageLibrary;
 class Workspace;
-}
+} // namespace toolkit
 
 // What the user chose in the start dialog.
 struct StartChoice
@@ -34,6 +35,11 @@ struct StartChoice
     QString path; // the file to open
 };
 
+// Runs one of the toolkit's modal dialogs. Their own exec() asks the
+// message layer, which would ask the dialog again: unless a test answers,
+// the dialog goes to the event loop directly.
+int runToolkitDialog(QDialog &dialog);
+
 // Everything the editor asks of the toolbar and menu toolkit while it starts
 // and ends, in one place: the workspace with the registry base of the saved
 // layout, the language library as the source of the toolkit's own texts, the
@@ -51,8 +57,12 @@ public:
     void setRegistryBase(const QString &base);
     [[nodiscard]] QString registryBase() const;
     [[nodiscard]] toolkit::Workspace &workspace() const { return *m_workspace; }
-    // The loaded language library: the toolkit takes its texts from it.
-    void setResourceModule(QLibrary *module);
+    // The language library named by the settings; false when it is missing
+    // or is no language library.
+    bool loadLanguageLibrary(const QString &path);
+    // The toolkit takes its texts (and Qt's dialogs theirs) from it.
+    void installLanguageLibrary();
+    void freeLanguageLibrary();
 
     // Context-menu, keyboard and shell managers, and the skin manager with
     // its folder (relative folders lie in the program folder).
@@ -73,5 +83,5 @@ public:
 
 private:
     std::unique_ptr<toolkit::Workspace> m_workspace;
-    QLibrary *m_resourceModule = nullptr; // owned by the application
+    std::unique_ptr<toolkit::LanguageLibrary> m_language;
 };

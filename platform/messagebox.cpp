@@ -235,4 +235,9 @@ void setDialogResponder(DialogResponder responder)
     dialogResponder() = std::move(responder);
 }
 
+bool dialogResponderInstalled()
+{
+    return static_cast<bool>(dialogResponder());
+}
+
 } // namespace platform::ui

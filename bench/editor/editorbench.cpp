@@ -20,6 +20,11 @@ namespace {
 
 const QByteArray readyLine = "Inizializzazione dell'applicazione terminata";
 
+QString logPath()
+{
+    return QStringLiteral(DOMORA_PROGRAM_DIR) + QStringLiteral("/DOMORA.LOG");
+}
+
 // Settings for a start that shows no dialog and logs every step.
 void writeSettings(const QString &store)
 {
@@ -52,8 +57,7 @@ void BM_StartupToReadyLine(benchmark::State &state)
     QTemporaryDir store;
     QTemporaryDir runtime;
     writeSettings(store.path());
-    const QString log = QStringLiteral(DOMORA_PROGRAM_DIR) + QStringLiteral("/DOMORA.LOG");
-    const bool hadLog = QFile::exists(log);
+    const QString log = logPath();
     for (auto _ : state) {
         QFile::remove(log);
         QProcess editor;
@@ -77,8 +81,6 @@ void BM_StartupToReadyLine(benchmark::State &state)
         }
         state.SetIterationTime(seconds);
     }
-    if (!hadLog)
-        QFile::remove(log);
     platform::Registry::setStoreFolder({});
 }
 BENCHMARK(BM_StartupToReadyLine)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
@@ -145,8 +147,12 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The program's log is left as it was found.
+    const bool hadLog = QFile::exists(logPath());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    if (!hadLog)
+        QFile::remove(logPath());
     return 0;
 }

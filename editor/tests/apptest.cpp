@@ -6,6 +6,7 @@
 #include "editor/plandocument.h"
 #include "editor/strings.h"
 #include "model/cdomoradoc.h"
+#include "toolkit/neworopendialog.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -185,9 +186,12 @@ TEST_F(StartupTest, PlacardWarningRemembersTheAnswer)
                          << logLines().join(u'|').toStdString();
     platform::ui::setDialogResponder([](QDialog &dialog) {
         // The start dialog: the third "new" item, "Cartello".
-        if (auto *list = dialog.findChild<QListWidget *>(QStringLiteral("newItems")))
-            list->setCurrentRow(2);
-        return int(QDialog::Accepted);
+        auto &start = dynamic_cast<toolkit::NewOrOpenDialog &>(dialog);
+        EXPECT_EQ(start.newItems()->count(), 4);
+        EXPECT_EQ(start.newItems()->item(0)->text(), "Creazione guidata");
+        start.newItems()->setCurrentRow(2);
+        start.acceptCurrent();
+        return start.result();
     });
     m_answer = platform::ui::Answer::No;
     m_messages.clear();

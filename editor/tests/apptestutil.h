@@ -36,7 +36,7 @@ protected:
                           platform::fileTimeText(exe.fileName()));
         // The language library where the editor looks for it by default (the
         // first start erases the "Interface" key, LocaleLib with it).
-        ASSERT_TRUE(QFile::copy(QStringLiteral(FAKE_LOCALEPACK),
+        ASSERT_TRUE(QFile::copy(QStringLiteral(LOCALEPACK),
                                 m_folder.filePath(QStringLiteral("localepack.so"))));
         reg().writeInt(QStringLiteral("Settings"), QStringLiteral("ShowOpenAtStartup"), 0);
         reg().writeInt(QStringLiteral("Settings"), QStringLiteral("RegisterShellFileTypes"), 0);

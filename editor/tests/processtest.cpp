@@ -24,7 +24,7 @@ protected:
         platform::Registry::setStoreFolder(m_store.path());
         platform::Registry reg(QStringLiteral("Domora"));
         reg.writeString(QStringLiteral("Interface"), QStringLiteral("LocaleLib"),
-                        QStringLiteral(FAKE_LOCALEPACK));
+                        QStringLiteral(LOCALEPACK));
         reg.writeInt(QStringLiteral("Settings"), QStringLiteral("CheckExeTimeStamp2"), 0);
         reg.writeInt(QStringLiteral("Settings"), QStringLiteral("ShowOpenAtStartup"), 0);
         reg.writeInt(QStringLiteral("Settings"), QStringLiteral("RegisterShellFileTypes"), 0);
@@ -150,6 +150,13 @@ TEST_F(EditorProcess, SecondStartEndsOnlyWithWin9XLegacy)
     ASSERT_TRUE(m_second.waitForFinished(60000));
     EXPECT_EQ(m_second.exitCode(), 0);
     EXPECT_EQ(m_first.state(), QProcess::Running);
+
+    // An export while the editor runs still makes its picture.
+    const QString plan = writePlan(QStringLiteral("mentre.fpd"), 3);
+    startEditor(m_second, {QStringLiteral("/export:") + plan});
+    ASSERT_TRUE(m_second.waitForFinished(60000));
+    EXPECT_EQ(m_second.exitCode(), 0);
+    EXPECT_TRUE(QFile::exists(plan + QStringLiteral(".jpg")));
 
     // Win9XLegacy 0: both run. The second start reaches its event loop and
     // stays there until it is closed.
