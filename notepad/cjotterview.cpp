@@ -190,6 +190,8 @@ void CJotterView::onFilePrintPreview()
     printer.setDocName(m_doc.title());
     printer.setPrintRange(QPrinter::AllPages);
     QPrintPreviewDialog preview(&printer, m_app.dialogParent());
+    if (const QWidget *parent = m_app.dialogParent())
+        preview.resize(parent->size() * 9 / 10);
     preview.setWindowTitle(QStringLiteral("Anteprima di stampa - %1").arg(m_doc.title()));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter *target) { printTo(*target); });
