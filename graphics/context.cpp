@@ -390,6 +390,7 @@ void Context::updatePainterTransform()
     m_pixelsPerUnit = pixelsPerUnit(m_full);
     if (offsetsHalfPixel(m_quality.pixelOffset))
         m_full *= QTransform::fromTranslate(0.5, 0.5);
+    m_visible.reset();
     if (m_painter)
         m_painter->setTransform(m_full);
 }
@@ -460,6 +461,7 @@ void Context::setClipRect(const QRectF &rect)
         return;
     if (m_painter)
         m_painter->setClipRect(rect, Qt::ReplaceClip);
+    m_visible.reset();
 }
 
 void Context::intersectClipRect(const QRectF &rect)
@@ -468,12 +470,14 @@ void Context::intersectClipRect(const QRectF &rect)
         return;
     if (m_painter)
         m_painter->setClipRect(rect, Qt::IntersectClip);
+    m_visible.reset();
 }
 
 void Context::resetClip()
 {
     if (m_painter)
         m_painter->setClipping(false);
+    m_visible.reset();
     m_status = Status::Ok;
 }
 
@@ -481,12 +485,24 @@ QRectF Context::visibleClipBounds() const
 {
     if (!m_painter || !m_painter->device())
         return QRectF(-1e9, -1e9, 2e9, 2e9);
+    if (m_visible)
+        return *m_visible;
     const QPaintDevice *dev = m_painter->device();
     const QRectF deviceRect(0, 0, dev->width(), dev->height());
     QRectF visible = fullTransform().inverted().mapRect(deviceRect);
     if (m_painter->hasClipping())
         visible &= m_painter->clipBoundingRect();
+    m_visible = visible;
     return visible;
+}
+
+bool Context::isVisible(const QRectF &rect) const
+{
+    if (!m_painter)
+        return true;
+    const QRectF visible = visibleClipBounds();
+    return rect.right() >= visible.left() && rect.left() <= visible.right() &&
+           rect.bottom() >= visible.top() && rect.top() <= visible.bottom();
 }
 
 // ---- stroking --------------------------------------------------------------
@@ -970,8 +986,12 @@ void Context::drawString(const QString &text, const Font &font, const QRectF &la
         r.format = format;
         record(std::move(r));
     }
-    if (!m_painter || text.isEmpty() || brush.isInvisible() ||
-        font.emHeight() * m_pixelsPerUnit < 1.0)
+    // Below a pixel text is a smudge; far beyond the largest screen it is
+    // nothing anyone can read either, and glyphs that size only burden the
+    // painter.
+    const double emPixels = font.emHeight() * m_pixelsPerUnit;
+    if (!m_painter || text.isEmpty() || brush.isInvisible() || emPixels < 1.0 ||
+        emPixels > 100000.0)
         return;
     const ShapedText &shaped = shapedText(text, font, layout.size(), format);
     if (shaped.layout.lines.empty())

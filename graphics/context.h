@@ -98,6 +98,8 @@ public:
     // The part of the world that can still show on the device, for skipping
     // objects that lie wholly outside it. Unbounded when nothing is painted.
     [[nodiscard]] QRectF visibleClipBounds() const;
+    // Whether anything drawn inside the rectangle (world units) can show.
+    [[nodiscard]] bool isVisible(const QRectF &rect) const;
 
     void drawLine(const Pen &pen, QPointF a, QPointF b);
     // An open polyline through the points.
@@ -134,7 +136,8 @@ public:
 
     // Text laid out in the rectangle (textlayout.h for the rules) and filled
     // with the brush. Text whose em is less than a device pixel high cannot
-    // be told from a smudge and is not painted (it is still recorded).
+    // be told from a smudge and is not painted (it is still recorded), nor
+    // is text with an em of more than 100,000 pixels.
     void drawString(const QString &text, const Font &font, const QRectF &layout,
                     const StringFormat &format, const Brush &brush);
     // The size the text takes when laid out in a rectangle of the given size
@@ -194,6 +197,7 @@ private:
         double widthFactor;
         QPen qpen;
     };
+    mutable std::optional<QRectF> m_visible; // visibleClipBounds(), until the view changes
     std::optional<BrushCache> m_brushCache;
     std::optional<PenCache> m_penCache;
 };

@@ -35,7 +35,8 @@ std::shared_ptr<const Font::Data> makeData(const LogFont &logFont)
         const double cell = metrics.ascent() + metrics.descent();
         em = cell > 0 ? logFont.height * Font::referencePixelSize / cell : logFont.height;
     }
-    data->scale = em / Font::referencePixelSize;
+    // A damaged plan may ask for any height; a hundred metres is plenty.
+    data->scale = std::min(em, Font::maxEmHeight) / Font::referencePixelSize;
     return data;
 }
 

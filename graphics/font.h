@@ -72,6 +72,8 @@ class Font
 {
 public:
     static constexpr int referencePixelSize = 200;
+    // Heights beyond this are drawn at this height (world units).
+    static constexpr double maxEmHeight = 100000.0;
 
     explicit Font(const LogFont &logFont = {});
 

@@ -10,6 +10,7 @@
 #include "model/cdrawpoly.h"
 #include "model/cdrawrect.h"
 #include "model/cdrawtext.h"
+#include "model/coordinates.h"
 #include "model/openingsymbol.h"
 #include "model/renderbrush.h"
 #include "model/renderoptions.h"
@@ -50,6 +51,13 @@ QRectF normalizedRect(const geokit::Rect &r)
     geokit::Rect n = r;
     n.normalize();
     return QRectF(n.left, n.top, n.width(), n.height());
+}
+
+// Whether an object can show at all; `marginMm` covers what it paints
+// beyond its position (sizes of doors, caps, shadows, marks).
+bool showsAt(const graphics::Context &g, const geokit::Rect &position, double marginMm)
+{
+    return g.isVisible(normalizedRect(position).adjusted(-marginMm, -marginMm, marginMm, marginMm));
 }
 
 QPointF toQt(geokit::Point p)
@@ -174,6 +182,8 @@ void CDrawObj::Draw(graphics::Context &)
 
 void CDrawObj::DrawTracker(graphics::Context &g, int state)
 {
+    if (!showsAt(g, m_position, 10))
+        return;
     if (state == 3 || state == 4) {
         drawModeMarks(g, m_position, state);
         return;
@@ -215,6 +225,9 @@ void CDrawRect::Draw(graphics::Context &g)
         drawPlaceholder(g, rect);
         return;
     }
+    // The text of a dimension line may reach far beyond its two ends.
+    if (m_shape != Shape::DimensionLine && !showsAt(g, m_position, m_penWidth + 3.0))
+        return;
     const auto brush = model::makeBrush(m_fill, rect, g);
     const Pen outline = pen(m_stroke.solidColor, m_penWidth, graphics::LineCap::Triangle);
     const QPointF from(m_position.left, m_position.top);
@@ -303,6 +316,8 @@ void CDrawText::Draw(graphics::Context &g)
         drawPlaceholder(g, rect);
         return;
     }
+    if (!showsAt(g, m_position, m_borderWidth + 2.0))
+        return;
     if (const auto brush = model::makeBrush(m_fill, rect, g))
         g.fillRectangle(*brush, rect);
     if (m_outlined)
@@ -314,6 +329,8 @@ void CDrawText::Draw(graphics::Context &g)
 
 void CDrawImage::Draw(graphics::Context &g)
 {
+    if (!showsAt(g, m_position, 1))
+        return;
     const QImage &picture = bitmap();
     const QRectF rect = normalizedRect(m_position);
     if (picture.isNull() || rect.isEmpty())
@@ -324,7 +341,7 @@ void CDrawImage::Draw(graphics::Context &g)
 void CDrawOleObj::Draw(graphics::Context &g)
 {
     const QRectF rect = normalizedRect(m_position);
-    if (rect.isEmpty())
+    if (rect.isEmpty() || !showsAt(g, m_position, 1))
         return;
     if (m_item) {
         const QImage &picture = decodedItemPicture(*m_item);
@@ -359,6 +376,8 @@ void CDrawOleObj::Draw(graphics::Context &g)
 
 void CDrawPoly::Draw(graphics::Context &g)
 {
+    if (!showsAt(g, m_position, 2))
+        return;
     const QPolygonF outline = toPolygon(m_points);
     if (m_fresh) {
         g.fillPolygon(Brush::solid(withAlpha(m_fill.solidColor, 0x32)), outline);
@@ -408,7 +427,8 @@ void CDrawPoly::Draw(graphics::Context &g)
 
 void CDrawPoly::DrawOpenings(graphics::Context &g)
 {
-    if (m_fresh || m_points.size() < 3)
+    // Size captions lie outside the walls.
+    if (m_fresh || m_points.size() < 3 || !showsAt(g, m_position, 15))
         return;
     const QPolygonF outline = toPolygon(m_points);
     const graphics::InsetBands bands(outline);
@@ -430,16 +450,19 @@ void CDrawPoly::DrawOpenings(graphics::Context &g)
         const QPointF middle = inward * (bandWidth / 2.0);
 
         for (const Opening &o : segment.openings) {
-            const double from = std::min(o.offset, o.offset + o.size);
-            const double to = std::max(o.offset, o.offset + o.size);
+            // In doubles: offset + size of a damaged file may not fit an int.
+            const double start = o.offset;
+            const double end = start + o.size;
+            const double from = std::min(start, end);
+            const double to = std::max(start, end);
             Pen gap(o.backColor, bandWidth);
             gap.setAlignment(graphics::PenAlignment::Inset);
             g.drawPolygonEdge(gap, outline, static_cast<int>(i), from, to);
 
             OpeningSymbol symbol;
             symbol.type = o.type;
-            const QPointF onStart = a + along * double(o.offset);
-            const QPointF onEnd = a + along * (double(o.offset) + o.size);
+            const QPointF onStart = a + along * start;
+            const QPointF onEnd = a + along * end;
             symbol.start = onStart + middle;
             symbol.end = onEnd + middle;
             symbol.wallWidth = segment.width;
@@ -458,11 +481,11 @@ void CDrawPoly::DrawOpenings(graphics::Context &g)
             // The size caption: the opening's width and the wall's thickness
             // in centimetres of the building, outside the wall at its middle,
             // reading along the wall.
-            const int widthCm = static_cast<int>(std::lround(std::abs(o.size) * metresPerMm * 100));
-            const int wallCm = static_cast<int>(std::lround(segment.width * metresPerMm * 100));
+            const double size = std::abs(static_cast<double>(o.size));
+            const int widthCm = model::truncToInt(std::round(size * metresPerMm * 100));
+            const int wallCm = model::truncToInt(std::round(segment.width * metresPerMm * 100));
             graphics::LogFont captionFont;
-            captionFont.height =
-                -std::clamp(static_cast<int>(std::lround(std::abs(o.size) / 3.0)), 1, 3);
+            captionFont.height = -static_cast<int>(std::clamp(std::round(size / 3.0), 1.0, 3.0));
             const double em = -captionFont.height;
             const QPointF centre = (onStart + onEnd) / 2.0 - inward * (em * 0.75);
             double angleDeg = std::atan2(along.y(), along.x()) * 180.0 / M_PI;
@@ -487,6 +510,11 @@ void CDrawPoly::DrawOpenings(graphics::Context &g)
 
 void CDrawOpenPath::Draw(graphics::Context &g)
 {
+    double widest = 0.0;
+    for (const SegmentStyle &segment : m_segmentStyles)
+        widest = std::max(widest, model::wallPenWidth(segment.width) + 0.6);
+    if (!showsAt(g, m_position, widest + 1.0))
+        return;
     const QRectF bounds = normalizedRect(m_position);
     for (size_t i = 0; i + 1 < m_points.size() && i < m_segmentStyles.size(); ++i) {
         const SegmentStyle &segment = m_segmentStyles[i];

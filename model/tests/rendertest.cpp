@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 
 using graphics::Record;
@@ -393,6 +394,53 @@ TEST(RenderTracker, HandlesNumbersAndTheMarksOfTheEditingModes)
         EXPECT_EQ(marks.count(Op::FillRectangle), 0) << state; // no handles
         EXPECT_EQ(marks.size() > 0, state != 0) << state;
     }
+}
+
+TEST(RenderDocument, DamagedValuesDrawWithoutTrouble)
+{
+    // Values a damaged file may carry: absurd sizes, widths and heights.
+    Sheet sheet;
+    auto room = squareRoom();
+    Opening o = door(std::numeric_limits<qint32>::max(), std::numeric_limits<qint32>::min(), 3);
+    addOpening(*room, 0, o);
+    SegmentStyle wide = room->segmentStyles()[1];
+    wide.width = 1e30f;
+    wide.brush.hatchStyle = 999;
+    room->setSegmentStyle(1, wide);
+    LabelStyle label = room->label();
+    label.visible = 1;
+    label.font.height = std::numeric_limits<qint32>::min();
+    room->setLabel(label);
+    sheet.doc.AddObject(std::move(room));
+    auto text = std::make_unique<CDrawText>(geokit::Rect(10, 10, 60, 60));
+    LabelStyle big = text->text();
+    big.font.height = -2000000000;
+    big.trimming = 77;
+    text->setText(big);
+    sheet.doc.AddObject(std::move(text));
+    auto box =
+        std::make_unique<CDrawRect>(geokit::Rect(5, 5, 95, 95), CDrawRect::Shape::RoundRectangle);
+    box->setRoundness({std::numeric_limits<int>::max(), -5});
+    box->setPenWidth(std::numeric_limits<float>::quiet_NaN());
+    sheet.doc.AddObject(std::move(box));
+    const QImage img = sheet.render();
+    EXPECT_FALSE(img.isNull());
+}
+
+TEST(RenderDocument, ObjectsOutsideTheRepaintedAreaAreSkipped)
+{
+    CDomoraDoc doc;
+    doc.AddObject(squareRoom()); // 10..90 mm
+    QImage img(200, 200, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&img);
+    graphics::Recording rec;
+    graphics::Context ctx(&painter, rec);
+    ctx.setClipRect(QRectF(120, 120, 50, 50));
+    model::drawDocument(ctx, doc, nullptr, false, 3);
+    EXPECT_EQ(rec.size(), 0);
+    ctx.setClipRect(QRectF(80, 80, 50, 50));
+    model::drawDocument(ctx, doc, nullptr, false, 3);
+    EXPECT_GT(rec.size(), 0);
 }
 
 TEST(RenderDocument, DrawingEntryAppliesThePresetAndMarksOnlyTheActiveView)
