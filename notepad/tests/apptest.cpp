@@ -376,6 +376,36 @@ TEST_F(JotterApp, PrintToAnUnknownPrinterEndsWithAMessage)
     EXPECT_EQ(app->exitInstance(), 1);
 }
 
+TEST_F(JotterApp, PrintingFromTheCommandLineWithoutPrinters)
+{
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "this machine has printers";
+    const QString path = dir.filePath(QStringLiteral("a.txt"));
+    writeFile(path, "a");
+    EXPECT_FALSE(start({"/p", path}));
+    EXPECT_EQ(messages, QStringList({jotterstrings::text(jotterstrings::NoPrinters)}));
+    EXPECT_EQ(app->exitInstance(), 1);
+}
+
+TEST_F(JotterApp, TheLayoutComesBackAtTheNextStart)
+{
+    ASSERT_TRUE(start());
+    toolkit::ToolBar *mine = frame().createUserToolBar(QStringLiteral("Mia barra"));
+    ASSERT_NE(mine, nullptr);
+    mine->setButtons({cmd::FileNew, cmd::EditFind});
+    command(cmd::AppExit);
+    app->exitInstance();
+    app.reset();
+    settle();
+
+    ASSERT_TRUE(start());
+    const QList<toolkit::ToolBar *> bars = frame().userToolBars();
+    ASSERT_EQ(bars.size(), 1);
+    EXPECT_EQ(bars[0]->windowTitle(), "Mia barra");
+    EXPECT_EQ(bars[0]->buttons(), QList<int>({cmd::FileNew, cmd::EditFind}));
+    EXPECT_TRUE(action(jottercmd::UserToolBarFirst)->isEnabled());
+}
+
 TEST_F(JotterApp, UserToolBarCommandsEnableAndTick)
 {
     ASSERT_TRUE(start());
