@@ -6,6 +6,8 @@
 #include "textlayout.h"
 
 #include <QFileInfo>
+#include <QGlyphRun>
+#include <QTextLayout>
 #include <QImageReader>
 #include <QLinearGradient>
 #include <QPaintDevice>
@@ -205,6 +207,64 @@ void addCap(QPainterPath &caps, QPointF at, QPointF outward, double width, LineC
     }
 }
 
+// Text laid out and shaped once: plans repeat the same captions thousands of
+// times (every door's size, every room's name in one style).
+struct ShapedText
+{
+    TextLayout layout;
+    std::vector<QList<QGlyphRun>> runs; // per line, at the font's reference size
+    std::vector<double> ascents;
+};
+
+struct TextKey
+{
+    QString text;
+    LogFont font;
+    QSizeF size;
+    StringFormat format;
+    friend bool operator==(const TextKey &, const TextKey &) = default;
+};
+
+size_t qHash(const TextKey &k, size_t seed = 0)
+{
+    const StringFormat &f = k.format;
+    const int flags = int(f.alignment) | int(f.lineAlignment) << 2 | int(f.trimming) << 4 |
+                      int(f.noKerning) << 8 | int(f.noLigatures) << 9 | int(f.noWrap) << 10 |
+                      int(f.noClip) << 11;
+    return qHashMulti(seed, k.text, k.font.faceName, k.font.height, k.font.weight, k.font.italic,
+                      k.size.width(), k.size.height(), flags);
+}
+
+const ShapedText &shapedText(const QString &text, const Font &font, QSizeF size,
+                             const StringFormat &format)
+{
+    static auto *cache = new QHash<TextKey, ShapedText>;
+    TextKey key{text, font.logFont(), size, format};
+    auto it = cache->constFind(key);
+    if (it != cache->constEnd())
+        return *it;
+    if (cache->size() > 4096)
+        cache->clear();
+    ShapedText shaped;
+    shaped.layout = layoutText(text, font, size, format);
+    QFont qfont = font.referenceFont();
+    if (format.noKerning)
+        qfont.setKerning(false);
+    for (const TextLayout::Line &line : shaped.layout.lines) {
+        QTextLayout layout(line.text, qfont);
+        layout.beginLayout();
+        QTextLine textLine = layout.createLine();
+        if (textLine.isValid())
+            textLine.setPosition(QPointF(0, 0));
+        layout.endLayout();
+        // The line's metrics are known once the layout is complete.
+        const double ascent = textLine.isValid() ? textLine.ascent() : 0.0;
+        shaped.runs.push_back(layout.glyphRuns());
+        shaped.ascents.push_back(ascent);
+    }
+    return *cache->insert(key, std::move(shaped));
+}
+
 } // namespace
 
 Context::Context(QPainter *painter) : m_painter(painter)
@@ -321,16 +381,18 @@ void Context::applyHints()
 
 QTransform Context::fullTransform() const
 {
-    QTransform t = m_world * m_page;
-    if (offsetsHalfPixel(m_quality.pixelOffset))
-        t *= QTransform::fromTranslate(0.5, 0.5);
-    return t;
+    return m_full;
 }
 
 void Context::updatePainterTransform()
 {
+    m_full = m_world * m_page;
+    m_pixelsPerUnit = pixelsPerUnit(m_full);
+    if (offsetsHalfPixel(m_quality.pixelOffset))
+        m_full *= QTransform::fromTranslate(0.5, 0.5);
+    m_visible.reset();
     if (m_painter)
-        m_painter->setTransform(fullTransform());
+        m_painter->setTransform(m_full);
 }
 
 void Context::setTransform(const QTransform &transform)
@@ -365,7 +427,7 @@ void Context::rotateTransform(double degrees, MatrixOrder order)
 
 double Context::devicePixelsPerUnit() const
 {
-    return pixelsPerUnit(m_world * m_page);
+    return m_pixelsPerUnit;
 }
 
 void Context::save()
@@ -387,6 +449,7 @@ void Context::restore()
     m_saved.pop_back();
     if (m_painter)
         m_painter->restore();
+    updatePainterTransform();
     m_status = Status::Ok;
 }
 
@@ -398,6 +461,7 @@ void Context::setClipRect(const QRectF &rect)
         return;
     if (m_painter)
         m_painter->setClipRect(rect, Qt::ReplaceClip);
+    m_visible.reset();
 }
 
 void Context::intersectClipRect(const QRectF &rect)
@@ -406,12 +470,14 @@ void Context::intersectClipRect(const QRectF &rect)
         return;
     if (m_painter)
         m_painter->setClipRect(rect, Qt::IntersectClip);
+    m_visible.reset();
 }
 
 void Context::resetClip()
 {
     if (m_painter)
         m_painter->setClipping(false);
+    m_visible.reset();
     m_status = Status::Ok;
 }
 
@@ -419,12 +485,24 @@ QRectF Context::visibleClipBounds() const
 {
     if (!m_painter || !m_painter->device())
         return QRectF(-1e9, -1e9, 2e9, 2e9);
+    if (m_visible)
+        return *m_visible;
     const QPaintDevice *dev = m_painter->device();
     const QRectF deviceRect(0, 0, dev->width(), dev->height());
     QRectF visible = fullTransform().inverted().mapRect(deviceRect);
     if (m_painter->hasClipping())
         visible &= m_painter->clipBoundingRect();
+    m_visible = visible;
     return visible;
+}
+
+bool Context::isVisible(const QRectF &rect) const
+{
+    if (!m_painter)
+        return true;
+    const QRectF visible = visibleClipBounds();
+    return rect.right() >= visible.left() && rect.left() <= visible.right() &&
+           rect.bottom() >= visible.top() && rect.top() <= visible.bottom();
 }
 
 // ---- stroking --------------------------------------------------------------
@@ -447,35 +525,52 @@ QPen makeQPen(const Pen &pen, const QBrush &brush, Qt::PenCapStyle cap, double w
 
 } // namespace
 
-void Context::strokeOpen(const Pen &pen, const QPainterPath &figure)
+QBrush Context::worldBrush(const Brush &brush)
+{
+    // Drawing code builds equal brushes for object after object; handing the
+    // painter the very same QBrush spares it setting the fill up again.
+    const QTransform full = fullTransform();
+    if (!m_brushCache || !(m_brushCache->brush == brush) || m_brushCache->transform != full)
+        m_brushCache =
+            BrushCache{brush, full, toQBrush(brush, full, QTransform(), devicePixelsPerUnit())};
+    return m_brushCache->qbrush;
+}
+
+QPen Context::worldPen(const Pen &pen, Qt::PenCapStyle cap, double widthFactor)
 {
     const QTransform full = fullTransform();
-    const QBrush brush = toQBrush(pen.brush(), full, QTransform(), devicePixelsPerUnit());
+    if (!m_penCache || !(m_penCache->pen == pen) || m_penCache->transform != full ||
+        m_penCache->cap != cap || m_penCache->widthFactor != widthFactor)
+        m_penCache = PenCache{pen, full, cap, widthFactor,
+                              makeQPen(pen, worldBrush(pen.brush()), cap, widthFactor)};
+    return m_penCache->qpen;
+}
+
+void Context::strokeOpen(const Pen &pen, const QPainterPath &figure)
+{
     if (qtDrawsCaps(pen) || pen.width() <= 0) {
-        m_painter->setPen(makeQPen(pen, brush, toQtCap(pen.startCap()), 1.0));
+        m_painter->setPen(worldPen(pen, toQtCap(pen.startCap()), 1.0));
         m_painter->setBrush(Qt::NoBrush);
         m_painter->drawPath(figure);
         return;
     }
-    QPainterPathStroker stroker(makeQPen(pen, brush, Qt::FlatCap, 1.0));
+    QPainterPathStroker stroker(worldPen(pen, Qt::FlatCap, 1.0));
     QPainterPath caps;
     addCap(caps, figure.elementAt(0), endDirection(figure, true), pen.width(), pen.startCap());
     addCap(caps, figure.elementAt(figure.elementCount() - 1), endDirection(figure, false),
            pen.width(), pen.endCap());
     const QPainterPath band = stroker.createStroke(figure).united(caps);
     m_painter->setPen(Qt::NoPen);
-    m_painter->setBrush(brush);
+    m_painter->setBrush(worldBrush(pen.brush()));
     m_painter->drawPath(band);
 }
 
 void Context::strokeClosedInset(const Pen &pen, const QPainterPath &figure)
 {
     // Twice the width, centred on the outline and cut to its inside.
-    const QBrush brush =
-        toQBrush(pen.brush(), fullTransform(), QTransform(), devicePixelsPerUnit());
     m_painter->save();
     m_painter->setClipPath(figure, Qt::IntersectClip);
-    m_painter->setPen(makeQPen(pen, brush, Qt::FlatCap, 2.0));
+    m_painter->setPen(worldPen(pen, Qt::FlatCap, 2.0));
     m_painter->setBrush(Qt::NoBrush);
     m_painter->drawPath(figure);
     m_painter->restore();
@@ -493,9 +588,7 @@ void Context::strokeFigures(const Pen &pen, const std::vector<Path::Figure> &fig
         } else if (pen.alignment() == PenAlignment::Inset && pen.width() > 0) {
             strokeClosedInset(pen, f.path);
         } else {
-            const QBrush brush =
-                toQBrush(pen.brush(), fullTransform(), QTransform(), devicePixelsPerUnit());
-            m_painter->setPen(makeQPen(pen, brush, Qt::FlatCap, 1.0));
+            m_painter->setPen(worldPen(pen, Qt::FlatCap, 1.0));
             m_painter->setBrush(Qt::NoBrush);
             m_painter->drawPath(f.path);
         }
@@ -516,9 +609,7 @@ void Context::drawLine(const Pen &pen, QPointF a, QPointF b)
     if (!m_painter || pen.brush().isInvisible())
         return;
     if (qtDrawsCaps(pen)) {
-        const QBrush brush =
-            toQBrush(pen.brush(), fullTransform(), QTransform(), devicePixelsPerUnit());
-        m_painter->setPen(makeQPen(pen, brush, toQtCap(pen.startCap()), 1.0));
+        m_painter->setPen(worldPen(pen, toQtCap(pen.startCap()), 1.0));
         m_painter->drawLine(QLineF(a, b));
         return;
     }
@@ -543,6 +634,36 @@ void Context::drawLines(const Pen &pen, const QPolygonF &points)
     Path p;
     p.addLines(points);
     strokeFigures(pen, p.figures());
+}
+
+void Context::drawLineSegments(const Pen &pen, const std::vector<QLineF> &lines)
+{
+    const bool valid = std::all_of(lines.begin(), lines.end(), [](const QLineF &l) {
+        return finite(l.p1()) && finite(l.p2());
+    });
+    if (!beginCall(valid && validPen(pen)))
+        return;
+    if (m_recording) {
+        for (const QLineF &line : lines) {
+            Record r;
+            r.op = Op::Line;
+            r.pen = pen;
+            r.points = QPolygonF({line.p1(), line.p2()});
+            record(std::move(r));
+        }
+    }
+    if (!m_painter || pen.brush().isInvisible() || lines.empty())
+        return;
+    if (qtDrawsCaps(pen)) {
+        m_painter->setPen(worldPen(pen, toQtCap(pen.startCap()), 1.0));
+        m_painter->drawLines(lines.data(), static_cast<int>(lines.size()));
+        return;
+    }
+    for (const QLineF &line : lines) {
+        QPainterPath p(line.p1());
+        p.lineTo(line.p2());
+        strokeOpen(pen, p);
+    }
 }
 
 void Context::drawBezier(const Pen &pen, QPointF p1, QPointF c1, QPointF c2, QPointF p2)
@@ -672,27 +793,69 @@ void Context::drawPolygonEdge(const Pen &pen, const QPolygonF &outline, int edge
     }
     if (!m_painter || pen.brush().isInvisible())
         return;
-    if (pen.alignment() == PenAlignment::Inset && pen.width() > 0) {
-        const QPolygonF band = insetEdgeBand(outline, edge, pen.width(), fromMm, toMm);
-        if (band.isEmpty())
-            return;
-        m_painter->setPen(Qt::NoPen);
-        m_painter->setBrush(
-            toQBrush(pen.brush(), fullTransform(), QTransform(), devicePixelsPerUnit()));
-        m_painter->drawPolygon(band, Qt::WindingFill);
+    paintEdges(pen, outline, {edge}, fromMm, toMm);
+}
+
+void Context::drawPolygonEdges(const Pen &pen, const QPolygonF &outline,
+                               const std::vector<int> &edges)
+{
+    const bool edgesValid = std::all_of(edges.begin(), edges.end(),
+                                        [&](int e) { return e >= 0 && e < outline.size(); });
+    if (!beginCall(finite(outline) && outline.size() >= 2 && edgesValid && validPen(pen)))
+        return;
+    if (m_recording) {
+        for (int edge : edges) {
+            Record r;
+            r.op = Op::PolygonEdge;
+            r.pen = pen;
+            r.points = outline;
+            r.edge = edge;
+            r.toMm = -1.0;
+            record(std::move(r));
+        }
+    }
+    if (!m_painter || pen.brush().isInvisible() || edges.empty())
+        return;
+    paintEdges(pen, outline, edges, 0.0, -1.0);
+}
+
+void Context::paintEdges(const Pen &pen, const QPolygonF &outline, const std::vector<int> &edges,
+                         double fromMm, double toMm)
+{
+    if (pen.alignment() != PenAlignment::Inset || pen.width() <= 0) {
+        for (int edge : edges) {
+            const QLineF line(outline[edge], outline[(edge + 1) % outline.size()]);
+            const double length = line.length();
+            if (length <= 0)
+                continue;
+            const double from = std::clamp(fromMm, 0.0, length);
+            const double to = toMm < 0 ? length : std::clamp(toMm, 0.0, length);
+            QPainterPath p(line.pointAt(from / length));
+            p.lineTo(line.pointAt(to / length));
+            strokeOpen(pen, p);
+        }
         return;
     }
-    const QPointF a = outline[edge];
-    const QPointF b = outline[(edge + 1) % outline.size()];
-    const QLineF line(a, b);
-    const double length = line.length();
-    if (length <= 0)
+    // All bands in one polygon, filled in one pass: the quads do not overlap,
+    // and each is joined to the next by a bridge walked there and back, which
+    // covers nothing.
+    const InsetBands bands(outline);
+    QPolygonF all;
+    all.reserve(static_cast<qsizetype>(edges.size()) * 5 + 1);
+    for (int edge : edges) {
+        const QPolygonF band = bands.band(edge, pen.width(), fromMm, toMm);
+        if (band.isEmpty())
+            continue;
+        all += band;
+        all.append(band.first());
+        if (!all.isEmpty() && all.first() != band.first())
+            all.append(all.first());
+    }
+    if (all.size() < 3)
         return;
-    const double from = std::clamp(fromMm, 0.0, length);
-    const double to = toMm < 0 ? length : std::clamp(toMm, 0.0, length);
-    QPainterPath p(line.pointAt(from / length));
-    p.lineTo(line.pointAt(to / length));
-    strokeOpen(pen, p);
+    m_painter->setPen(Qt::NoPen);
+    m_painter->setBrush(worldBrush(pen.brush()));
+    m_painter->drawPolygon(all, Qt::OddEvenFill);
 }
 
 // ---- filling ---------------------------------------------------------------
@@ -700,7 +863,7 @@ void Context::drawPolygonEdge(const Pen &pen, const QPolygonF &outline, int edge
 void Context::fillBrushPath(const Brush &brush, const QPainterPath &path)
 {
     m_painter->setPen(Qt::NoPen);
-    m_painter->setBrush(toQBrush(brush, fullTransform(), QTransform(), devicePixelsPerUnit()));
+    m_painter->setBrush(worldBrush(brush));
     m_painter->drawPath(path);
 }
 
@@ -718,7 +881,7 @@ void Context::fillRectangle(const Brush &brush, const QRectF &rect)
     if (!m_painter || brush.isInvisible())
         return;
     m_painter->setPen(Qt::NoPen);
-    m_painter->setBrush(toQBrush(brush, fullTransform(), QTransform(), devicePixelsPerUnit()));
+    m_painter->setBrush(worldBrush(brush));
     m_painter->drawRect(rect.normalized());
 }
 
@@ -736,7 +899,7 @@ void Context::fillEllipse(const Brush &brush, const QRectF &rect)
     if (!m_painter || brush.isInvisible())
         return;
     m_painter->setPen(Qt::NoPen);
-    m_painter->setBrush(toQBrush(brush, fullTransform(), QTransform(), devicePixelsPerUnit()));
+    m_painter->setBrush(worldBrush(brush));
     m_painter->drawEllipse(rect);
 }
 
@@ -754,7 +917,7 @@ void Context::fillPolygon(const Brush &brush, const QPolygonF &points, FillMode 
     if (!m_painter || brush.isInvisible() || points.size() < 3)
         return;
     m_painter->setPen(Qt::NoPen);
-    m_painter->setBrush(toQBrush(brush, fullTransform(), QTransform(), devicePixelsPerUnit()));
+    m_painter->setBrush(worldBrush(brush));
     m_painter->drawPolygon(points, mode == FillMode::Alternate ? Qt::OddEvenFill : Qt::WindingFill);
 }
 
@@ -823,30 +986,41 @@ void Context::drawString(const QString &text, const Font &font, const QRectF &la
         r.format = format;
         record(std::move(r));
     }
-    if (!m_painter || text.isEmpty() || brush.isInvisible())
+    // Below a pixel text is a smudge; far beyond the largest screen it is
+    // nothing anyone can read either, and glyphs that size only burden the
+    // painter.
+    const double emPixels = font.emHeight() * m_pixelsPerUnit;
+    if (!m_painter || text.isEmpty() || brush.isInvisible() || emPixels < 1.0 ||
+        emPixels > 100000.0)
         return;
-    const TextLayout laid = layoutText(text, font, layout.size(), format);
-    if (laid.lines.empty())
+    const ShapedText &shaped = shapedText(text, font, layout.size(), format);
+    if (shaped.layout.lines.empty())
         return;
 
     // Text is set at the font's reference size and scaled into place.
     const QTransform toWorld = QTransform::fromScale(font.scale(), font.scale()) *
                                QTransform::fromTranslate(layout.left(), layout.top());
     const QTransform painterTransform = toWorld * fullTransform();
-    QFont qfont = font.referenceFont();
-    if (format.noKerning)
-        qfont.setKerning(false);
 
-    m_painter->save();
-    if (laid.overflows && !format.noClip && layout.width() > 0 && layout.height() > 0)
+    const bool clip =
+        shaped.layout.overflows && !format.noClip && layout.width() > 0 && layout.height() > 0;
+    if (clip) {
+        m_painter->save();
         m_painter->setClipRect(layout, Qt::IntersectClip);
+    }
     m_painter->setTransform(painterTransform);
-    m_painter->setFont(qfont);
     m_painter->setPen(
         QPen(toQBrush(brush, painterTransform, toWorld.inverted(), devicePixelsPerUnit()), 0));
-    for (const TextLayout::Line &line : laid.lines)
-        m_painter->drawText(QPointF(line.x, line.baseline), line.text);
-    m_painter->restore();
+    for (size_t i = 0; i < shaped.layout.lines.size(); ++i) {
+        const TextLayout::Line &line = shaped.layout.lines[i];
+        const QPointF origin(line.x, line.baseline - shaped.ascents[i]);
+        for (const QGlyphRun &run : shaped.runs[i])
+            m_painter->drawGlyphRun(origin, run);
+    }
+    if (clip)
+        m_painter->restore();
+    else
+        m_painter->setTransform(fullTransform());
 }
 
 QSizeF Context::measureString(const QString &text, const Font &font, QSizeF layoutSize,

@@ -8,11 +8,15 @@
 #include "status.h"
 
 #include <QHash>
+#include <QBrush>
 #include <QImage>
+#include <QPen>
+#include <QLineF>
 #include <QPolygonF>
 #include <QRectF>
 #include <QTransform>
 
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -94,10 +98,14 @@ public:
     // The part of the world that can still show on the device, for skipping
     // objects that lie wholly outside it. Unbounded when nothing is painted.
     [[nodiscard]] QRectF visibleClipBounds() const;
+    // Whether anything drawn inside the rectangle (world units) can show.
+    [[nodiscard]] bool isVisible(const QRectF &rect) const;
 
     void drawLine(const Pen &pen, QPointF a, QPointF b);
     // An open polyline through the points.
     void drawLines(const Pen &pen, const QPolygonF &points);
+    // Separate lines with one pen (recorded as one Line record each).
+    void drawLineSegments(const Pen &pen, const std::vector<QLineF> &lines);
     void drawBezier(const Pen &pen, QPointF p1, QPointF c1, QPointF c2, QPointF p2);
     // Angles as in Path::addArc.
     void drawArc(const Pen &pen, const QRectF &rect, double startDeg, double sweepDeg);
@@ -113,6 +121,9 @@ public:
     // line like drawLine.
     void drawPolygonEdge(const Pen &pen, const QPolygonF &outline, int edge, double fromMm = 0.0,
                          double toMm = -1.0);
+    // Several whole edges of one outline with the same pen, painted at once;
+    // recorded as one PolygonEdge record per edge.
+    void drawPolygonEdges(const Pen &pen, const QPolygonF &outline, const std::vector<int> &edges);
 
     void fillRectangle(const Brush &brush, const QRectF &rect);
     void fillEllipse(const Brush &brush, const QRectF &rect);
@@ -124,7 +135,9 @@ public:
     void drawImage(const QImage &image, const QRectF &rect);
 
     // Text laid out in the rectangle (textlayout.h for the rules) and filled
-    // with the brush.
+    // with the brush. Text whose em is less than a device pixel high cannot
+    // be told from a smudge and is not painted (it is still recorded), nor
+    // is text with an em of more than 100,000 pixels.
     void drawString(const QString &text, const Font &font, const QRectF &layout,
                     const StringFormat &format, const Brush &brush);
     // The size the text takes when laid out in a rectangle of the given size
@@ -153,6 +166,10 @@ private:
     void strokeOpen(const Pen &pen, const QPainterPath &figure);
     void strokeClosedInset(const Pen &pen, const QPainterPath &figure);
     void fillBrushPath(const Brush &brush, const QPainterPath &path);
+    [[nodiscard]] QBrush worldBrush(const Brush &brush);
+    [[nodiscard]] QPen worldPen(const Pen &pen, Qt::PenCapStyle cap, double widthFactor);
+    void paintEdges(const Pen &pen, const QPolygonF &outline, const std::vector<int> &edges,
+                    double fromMm, double toMm);
 
     QPainter *m_painter = nullptr;
     Recording *m_recording = nullptr;
@@ -161,8 +178,28 @@ private:
     QualitySettings m_quality;
     QTransform m_world;
     QTransform m_page; // the painter's own mapping when the context began
+    QTransform m_full; // world, page and pixel offset: what the painter is given
+    double m_pixelsPerUnit = 1.0;
     std::vector<SavedState> m_saved;
     QHash<QString, QImage> m_images;
+
+    struct BrushCache
+    {
+        Brush brush;
+        QTransform transform;
+        QBrush qbrush;
+    };
+    struct PenCache
+    {
+        Pen pen;
+        QTransform transform;
+        Qt::PenCapStyle cap;
+        double widthFactor;
+        QPen qpen;
+    };
+    mutable std::optional<QRectF> m_visible; // visibleClipBounds(), until the view changes
+    std::optional<BrushCache> m_brushCache;
+    std::optional<PenCache> m_penCache;
 };
 
 } // namespace graphics

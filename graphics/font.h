@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 
 namespace graphics {
 
@@ -65,32 +66,40 @@ struct StringFormat
 // A font ready for drawing: the LOGFONT turned into a QFont at a fixed
 // reference size, and the factor that brings it to its height in world units.
 // Text is laid out at the reference size and scaled, so measures do not
-// depend on the device or its resolution.
+// depend on the device or its resolution. Fonts are shared: making the same
+// font again is a table look-up.
 class Font
 {
 public:
     static constexpr int referencePixelSize = 200;
+    // Heights beyond this are drawn at this height (world units).
+    static constexpr double maxEmHeight = 100000.0;
 
     explicit Font(const LogFont &logFont = {});
 
-    [[nodiscard]] const LogFont &logFont() const { return m_logFont; }
-    [[nodiscard]] const QFont &referenceFont() const { return m_font; }
+    [[nodiscard]] const LogFont &logFont() const { return m_data->logFont; }
+    [[nodiscard]] const QFont &referenceFont() const { return m_data->font; }
     // World units per reference pixel.
-    [[nodiscard]] double scale() const { return m_scale; }
+    [[nodiscard]] double scale() const { return m_data->scale; }
     // The em height in world units.
-    [[nodiscard]] double emHeight() const { return m_scale * referencePixelSize; }
+    [[nodiscard]] double emHeight() const { return m_data->scale * referencePixelSize; }
     // Distance between two lines, world units.
-    [[nodiscard]] double lineSpacing() const { return m_lineSpacing * m_scale; }
+    [[nodiscard]] double lineSpacing() const { return m_data->lineSpacing * m_data->scale; }
     // Reference-size metrics (reference pixels).
-    [[nodiscard]] double referenceAscent() const { return m_ascent; }
-    [[nodiscard]] double referenceLineSpacing() const { return m_lineSpacing; }
+    [[nodiscard]] double referenceAscent() const { return m_data->ascent; }
+    [[nodiscard]] double referenceLineSpacing() const { return m_data->lineSpacing; }
+
+    struct Data
+    {
+        LogFont logFont;
+        QFont font;
+        double scale = 1.0;
+        double ascent = 0.0;
+        double lineSpacing = 0.0;
+    };
 
 private:
-    LogFont m_logFont;
-    QFont m_font;
-    double m_scale = 1.0;
-    double m_ascent = 0.0;
-    double m_lineSpacing = 0.0;
+    std::shared_ptr<const Data> m_data;
 };
 
 } // namespace graphics

@@ -16,64 +16,9 @@ double dot(QPointF a, QPointF b)
     return a.x() * b.x() + a.y() * b.y();
 }
 
-qsizetype wrap(qsizetype i, qsizetype n)
+QPointF normalOf(QPointF d, bool clockwise)
 {
-    return ((i % n) + n) % n;
-}
-
-QPointF direction(const QPolygonF &outline, qsizetype edge)
-{
-    const qsizetype n = outline.size();
-    const QPointF d = outline[wrap(edge + 1, n)] - outline[wrap(edge, n)];
-    const double len = std::hypot(d.x(), d.y());
-    return len > 0 ? d / len : QPointF();
-}
-
-// The nearest edge before `edge` with a length, so that repeated vertices do
-// not spoil the mitre; -1 when there is none.
-qsizetype previousRealEdge(const QPolygonF &outline, qsizetype edge)
-{
-    const qsizetype n = outline.size();
-    for (qsizetype k = 1; k < n; ++k) {
-        const qsizetype e = wrap(edge - k, n);
-        if (!direction(outline, e).isNull())
-            return e;
-    }
-    return -1;
-}
-
-qsizetype nextRealEdge(const QPolygonF &outline, qsizetype edge)
-{
-    const qsizetype n = outline.size();
-    for (qsizetype k = 1; k < n; ++k) {
-        const qsizetype e = wrap(edge + k, n);
-        if (!direction(outline, e).isNull())
-            return e;
-    }
-    return -1;
-}
-
-// How far along the inner line of `edge` (measured from the edge's start
-// vertex) the mitre with the neighbouring edge `other` lies. `atStart` tells
-// which end of the edge the corner is at.
-double mitreAlong(const QPolygonF &outline, qsizetype edge, qsizetype other, double width,
-                  bool atStart, double edgeLength)
-{
-    const QPointF n = inwardNormal(outline, static_cast<int>(edge));
-    const QPointF d = direction(outline, edge);
-    const double fallback = atStart ? 0.0 : edgeLength;
-    if (other < 0 || other == edge)
-        return fallback;
-    const QPointF m = n + inwardNormal(outline, static_cast<int>(other));
-    const double mLen = std::hypot(m.x(), m.y());
-    if (mLen < 1e-9)
-        return fallback;
-    const QPointF unit = m / mLen;
-    const double cosHalf = dot(unit, n);
-    if (cosHalf < 1.0 / miterLimit)
-        return fallback;
-    const QPointF corner = unit * (width / cosHalf); // from the vertex
-    return (atStart ? 0.0 : edgeLength) + dot(corner, d);
+    return clockwise ? QPointF(-d.y(), d.x()) : QPointF(d.y(), -d.x());
 }
 
 } // namespace
@@ -92,29 +37,86 @@ double signedArea2(const QPolygonF &outline)
 
 QPointF inwardNormal(const QPolygonF &outline, int edge)
 {
-    if (outline.size() < 2)
-        return {};
-    const QPointF d = direction(outline, edge);
-    const bool clockwise = signedArea2(outline) >= 0;
-    return clockwise ? QPointF(-d.y(), d.x()) : QPointF(d.y(), -d.x());
+    return InsetBands(outline).inwardNormal(edge);
 }
 
 QPolygonF insetEdgeBand(const QPolygonF &outline, int edge, double width, double fromMm,
                         double toMm)
 {
+    return InsetBands(outline).band(edge, width, fromMm, toMm);
+}
+
+InsetBands::InsetBands(const QPolygonF &outline)
+    : m_outline(outline), m_clockwise(signedArea2(outline) >= 0)
+{
     const qsizetype n = outline.size();
+    m_directions.reserve(static_cast<size_t>(n));
+    m_lengths.reserve(static_cast<size_t>(n));
+    for (qsizetype i = 0; i < n; ++i) {
+        const QPointF d = outline[(i + 1) % n] - outline[i];
+        const double length = std::sqrt(d.x() * d.x() + d.y() * d.y());
+        m_directions.push_back(length > 0 ? d / length : QPointF());
+        m_lengths.push_back(length);
+    }
+}
+
+QPointF InsetBands::inwardNormal(int edge) const
+{
+    if (m_outline.size() < 2 || edge < 0 || edge >= m_outline.size())
+        return {};
+    return normalOf(m_directions[static_cast<size_t>(edge)], m_clockwise);
+}
+
+// The nearest edge before (step -1) or after (step +1) `edge` with a length,
+// so that repeated vertices do not spoil the mitre; -1 when there is none.
+int InsetBands::neighbour(int edge, int step) const
+{
+    const int n = static_cast<int>(m_lengths.size());
+    for (int k = 1; k < n; ++k) {
+        const int e = ((edge + step * k) % n + n) % n;
+        if (m_lengths[static_cast<size_t>(e)] > 0)
+            return e;
+    }
+    return -1;
+}
+
+// How far along the inner line of `edge` (measured from the edge's start
+// vertex) the mitre with the neighbouring edge `other` lies; `atStart` tells
+// which end of the edge the corner is at.
+double InsetBands::mitreAlong(int edge, int other, double width, bool atStart) const
+{
+    const double length = m_lengths[static_cast<size_t>(edge)];
+    const double fallback = atStart ? 0.0 : length;
+    if (other < 0 || other == edge)
+        return fallback;
+    const QPointF d = m_directions[static_cast<size_t>(edge)];
+    const QPointF n = normalOf(d, m_clockwise);
+    const QPointF m = n + normalOf(m_directions[static_cast<size_t>(other)], m_clockwise);
+    const double mLen = std::sqrt(m.x() * m.x() + m.y() * m.y());
+    if (mLen < 1e-9)
+        return fallback;
+    const QPointF unit = m / mLen;
+    const double cosHalf = dot(unit, n);
+    if (cosHalf < 1.0 / miterLimit)
+        return fallback;
+    const QPointF corner = unit * (width / cosHalf); // from the vertex
+    return fallback + dot(corner, d);
+}
+
+QPolygonF InsetBands::band(int edge, double width, double fromMm, double toMm) const
+{
+    const qsizetype n = m_outline.size();
     if (n < 2 || edge < 0 || edge >= n || !(width > 0))
         return {};
-    const QPointF start = outline[edge];
-    const QPointF d = direction(outline, edge);
-    if (d.isNull())
+    const double length = m_lengths[static_cast<size_t>(edge)];
+    if (!(length > 0))
         return {};
-    const double length = QLineF(start, outline[wrap(edge + 1, n)]).length();
-    const QPointF inward = inwardNormal(outline, edge) * width;
+    const QPointF start = m_outline[edge];
+    const QPointF d = m_directions[static_cast<size_t>(edge)];
+    const QPointF inward = normalOf(d, m_clockwise) * width;
 
-    double innerStart =
-        mitreAlong(outline, edge, previousRealEdge(outline, edge), width, true, length);
-    double innerEnd = mitreAlong(outline, edge, nextRealEdge(outline, edge), width, false, length);
+    double innerStart = mitreAlong(edge, neighbour(edge, -1), width, true);
+    double innerEnd = mitreAlong(edge, neighbour(edge, +1), width, false);
     if (innerStart > innerEnd)
         innerStart = innerEnd = (innerStart + innerEnd) / 2.0;
 

@@ -3,6 +3,8 @@
 #include <QPointF>
 #include <QPolygonF>
 
+#include <vector>
+
 namespace graphics {
 
 // Geometry of bands laid inside a closed outline (inset pens, wall bands).
@@ -25,5 +27,24 @@ namespace graphics {
 // an edge of zero length or an outline of fewer than two vertices.
 [[nodiscard]] QPolygonF insetEdgeBand(const QPolygonF &outline, int edge, double width,
                                       double fromMm = 0.0, double toMm = -1.0);
+
+// The same for many edges of one outline, which is examined once.
+class InsetBands
+{
+public:
+    explicit InsetBands(const QPolygonF &outline);
+    [[nodiscard]] QPolygonF band(int edge, double width, double fromMm = 0.0,
+                                 double toMm = -1.0) const;
+    [[nodiscard]] QPointF inwardNormal(int edge) const;
+
+private:
+    double mitreAlong(int edge, int other, double width, bool atStart) const;
+    [[nodiscard]] int neighbour(int edge, int step) const;
+
+    const QPolygonF &m_outline;
+    bool m_clockwise;
+    std::vector<QPointF> m_directions; // unit vectors; null for edges of no length
+    std::vector<double> m_lengths;
+};
 
 } // namespace graphics

@@ -59,25 +59,6 @@ void ArchiveWriter::grow(qsizetype needed)
     m_capacity = capacity;
 }
 
-void ArchiveWriter::writeWord(quint16 v)
-{
-    const quint16 le = qToLittleEndian(v);
-    put(&le, 2);
-}
-
-void ArchiveWriter::writeDword(quint32 v)
-{
-    const quint32 le = qToLittleEndian(v);
-    put(&le, 4);
-}
-
-void ArchiveWriter::writeFloat(float v)
-{
-    quint32 bits;
-    std::memcpy(&bits, &v, 4);
-    writeDword(bits);
-}
-
 void ArchiveWriter::writeDouble(double v)
 {
     quint64 bits;
@@ -100,7 +81,7 @@ void ArchiveWriter::writeStringLength(quint32 length)
     }
 }
 
-void ArchiveWriter::writeString(const QString &text)
+void ArchiveWriter::writeText(const QString &text)
 {
     const bool ascii =
         std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
@@ -131,13 +112,11 @@ void ArchiveWriter::writeCount(quint32 count)
     }
 }
 
-void ArchiveWriter::writeWordCount(size_t count, const char *what)
+void ArchiveWriter::throwTooMany(const char *what)
 {
-    if (count > 0xFFFF)
-        fail(ArchiveException::Kind::TooLarge,
-             tr("Impossibile salvare: %1 sono troppi per il formato del file (al massimo 65535).")
-                 .arg(QCoreApplication::translate("Archive", what)));
-    writeWord(static_cast<quint16>(count));
+    fail(ArchiveException::Kind::TooLarge,
+         tr("Impossibile salvare: %1 sono troppi per il formato del file (al massimo 65535).")
+             .arg(QCoreApplication::translate("Archive", what)));
 }
 
 quint32 ArchiveWriter::nextIndex()
@@ -174,18 +153,63 @@ void ArchiveWriter::writeObject(const Persistent *object)
         writeWord(nullTag);
         return;
     }
-    if (const auto it = m_objects.find(object); it != m_objects.end()) {
-        if (it->second < bigObjectTag) {
-            writeWord(static_cast<quint16>(it->second));
+    if (const quint32 index = m_objects.find(object)) {
+        if (index < bigObjectTag) {
+            writeWord(static_cast<quint16>(index));
         } else {
             writeWord(bigObjectTag);
-            writeDword(it->second);
+            writeDword(index);
         }
         return;
     }
     writeClassTag(object->className());
-    m_objects.emplace(object, nextIndex());
+    m_objects.insert(object, nextIndex());
     object->Serialize(*this);
+}
+
+void ArchiveWriter::ObjectTable::reserve(size_t count)
+{
+    size_t size = 16;
+    while (size < 2 * count)
+        size *= 2;
+    if (size <= m_slots.size())
+        return;
+    std::vector<std::pair<const Persistent *, quint32>> old(size, {nullptr, 0});
+    old.swap(m_slots);
+    m_used = 0;
+    for (const auto &[object, index] : old) {
+        if (object)
+            insert(object, index);
+    }
+}
+
+size_t ArchiveWriter::ObjectTable::slotOf(const Persistent *object) const
+{
+    // Fibonacci hashing of the address; heap pointers differ in their middle bits.
+    const auto key = reinterpret_cast<quintptr>(object) >> 4;
+    const size_t mask = m_slots.size() - 1;
+    size_t slot = static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> 20) & mask;
+    while (m_slots[slot].first && m_slots[slot].first != object)
+        slot = (slot + 1) & mask;
+    return slot;
+}
+
+quint32 ArchiveWriter::ObjectTable::find(const Persistent *object) const
+{
+    if (m_slots.empty())
+        return 0;
+    const auto &slot = m_slots[slotOf(object)];
+    return slot.first ? slot.second : 0;
+}
+
+void ArchiveWriter::ObjectTable::insert(const Persistent *object, quint32 index)
+{
+    if (2 * (m_used + 1) > m_slots.size())
+        reserve(m_used + 1);
+    auto &slot = m_slots[slotOf(object)];
+    if (!slot.first)
+        ++m_used;
+    slot = {object, index};
 }
 
 QByteArray ArchiveWriter::takeData()
@@ -210,41 +234,10 @@ ArchiveReader::ArchiveReader(const char *data, qsizetype size, ItemStore *items)
 
 ArchiveReader::~ArchiveReader() = default;
 
-void ArchiveReader::need(qsizetype size) const
+void ArchiveReader::throwEndOfFile()
 {
-    if (size > m_end - m_pos)
-        fail(ArchiveException::Kind::EndOfFile,
-             tr("Il file termina prima della fine dei dati del documento."));
-}
-
-quint8 ArchiveReader::readByte()
-{
-    need(1);
-    return static_cast<quint8>(*m_pos++);
-}
-
-quint16 ArchiveReader::readWord()
-{
-    need(2);
-    const quint16 v = qFromLittleEndian<quint16>(m_pos);
-    m_pos += 2;
-    return v;
-}
-
-quint32 ArchiveReader::readDword()
-{
-    need(4);
-    const quint32 v = qFromLittleEndian<quint32>(m_pos);
-    m_pos += 4;
-    return v;
-}
-
-float ArchiveReader::readFloat()
-{
-    const quint32 bits = readDword();
-    float v;
-    std::memcpy(&v, &bits, 4);
-    return v;
+    fail(ArchiveException::Kind::EndOfFile,
+         tr("Il file termina prima della fine dei dati del documento."));
 }
 
 double ArchiveReader::readDouble()
@@ -275,12 +268,25 @@ QString ArchiveReader::readString()
         if (length == 0xFFFF)
             length = readDword();
     }
+    if (length == 0)
+        return QString();
     need(static_cast<qsizetype>(std::min<quint64>(length, std::numeric_limits<qsizetype>::max())));
     const char *start = m_pos;
     m_pos += length;
-    if (isAscii(start, length))
-        return QString::fromLatin1(start, length);
-    return platform::codepage::decode(std::string_view(start, length));
+    const auto decode = [start, length] {
+        return isAscii(start, length) ? QString::fromLatin1(start, length)
+                                      : platform::codepage::decode(std::string_view(start, length));
+    };
+    if (length > maxSharedStringLength)
+        return decode();
+    // Plans repeat the same short texts (type names, captions, paths)
+    // thousands of times; they share one copy.
+    const std::string_view key(start, length);
+    if (const auto it = m_strings.find(key); it != m_strings.end())
+        return it->second;
+    QString text = decode();
+    m_strings.emplace(key, text);
+    return text;
 }
 
 quint32 ArchiveReader::readCount()
@@ -289,14 +295,12 @@ quint32 ArchiveReader::readCount()
     return word == 0xFFFF ? readDword() : word;
 }
 
-void ArchiveReader::requireItems(quint64 count, quint64 minItemBytes, const char *what) const
+void ArchiveReader::throwTooMany(quint64 count, const char *what)
 {
-    const auto left = static_cast<quint64>(bytesLeft());
-    if (count > left / std::max<quint64>(minItemBytes, 1))
-        fail(ArchiveException::Kind::BadCount,
-             tr("Il file dichiara %1 %2, più di quanti ne possa contenere.")
-                 .arg(count)
-                 .arg(QCoreApplication::translate("Archive", what)));
+    fail(ArchiveException::Kind::BadCount,
+         tr("Il file dichiara %1 %2, più di quanti ne possa contenere.")
+             .arg(count)
+             .arg(QCoreApplication::translate("Archive", what)));
 }
 
 const ClassInfo *ArchiveReader::readNewClass()

@@ -5,9 +5,11 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QtEndian>
 
 #include <cstring>
 #include <memory>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -39,17 +41,54 @@ public:
     explicit ArchiveWriter(ItemStore *items = nullptr, qsizetype reserveBytes = 4096);
 
     void writeByte(quint8 v) { put(&v, 1); }
-    void writeWord(quint16 v);
-    void writeDword(quint32 v);
+    void writeWord(quint16 v)
+    {
+        const quint16 le = qToLittleEndian(v);
+        put(&le, 2);
+    }
+    void writeDword(quint32 v)
+    {
+        const quint32 le = qToLittleEndian(v);
+        put(&le, 4);
+    }
     void writeInt(qint32 v) { writeDword(static_cast<quint32>(v)); }
-    void writeFloat(float v);
+    void writeFloat(float v) { writeDword(floatBits(v)); }
     void writeDouble(double v);
+    // Several DWORDs in a row, in one step.
+    template <size_t N> void writeDwords(const quint32 (&values)[N])
+    {
+        if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
+            put(values, static_cast<qsizetype>(4 * N));
+        } else {
+            for (const quint32 v : values)
+                writeDword(v);
+        }
+    }
+    [[nodiscard]] static quint32 floatBits(float v)
+    {
+        quint32 bits;
+        std::memcpy(&bits, &v, 4);
+        return bits;
+    }
     void writeRaw(const void *data, qsizetype size) { put(data, size); }
-    void writeString(const QString &text);
+    void writeString(const QString &text)
+    {
+        if (text.isEmpty())
+            writeByte(0);
+        else
+            writeText(text);
+    }
     // A list count: a WORD below 0xFFFF, else 0xFFFF and a DWORD.
     void writeCount(quint32 count);
     // A WORD count of a fixed-width list; throws TooLarge above 0xFFFF.
-    void writeWordCount(size_t count, const char *what);
+    void writeWordCount(size_t count, const char *what)
+    {
+        if (count > 0xFFFF)
+            throwTooMany(what);
+        writeWord(static_cast<quint16>(count));
+    }
+    // Room in the table of written objects, to spare rehashing.
+    void reserveObjects(size_t count) { m_objects.reserve(count); }
     // Null, a back-reference, or the class tag and the object's own data.
     void writeObject(const Persistent *object);
 
@@ -67,7 +106,9 @@ private:
         m_size += size;
     }
     void grow(qsizetype needed);
+    void writeText(const QString &text);
     void writeStringLength(quint32 length);
+    [[noreturn]] static void throwTooMany(const char *what);
     void writeClassTag(const char *className);
     quint32 nextIndex();
 
@@ -77,7 +118,22 @@ private:
     qsizetype m_capacity = 0;
     ItemStore *m_items;
     quint32 m_mapCount = 1;
-    std::unordered_map<const Persistent *, quint32> m_objects;
+    // The index of every object written, for back-references: open
+    // addressing, as a plan writes thousands of objects per snapshot.
+    class ObjectTable
+    {
+    public:
+        void reserve(size_t count);
+        // The object's index, or 0 when it has none yet.
+        [[nodiscard]] quint32 find(const Persistent *object) const;
+        void insert(const Persistent *object, quint32 index);
+
+    private:
+        [[nodiscard]] size_t slotOf(const Persistent *object) const;
+        std::vector<std::pair<const Persistent *, quint32>> m_slots;
+        size_t m_used = 0;
+    };
+    ObjectTable m_objects;
     std::vector<std::pair<const char *, quint32>> m_classes;
 };
 
@@ -88,6 +144,7 @@ private:
 class ArchiveReader
 {
 public:
+    // The data must outlive the reader.
     ArchiveReader(const char *data, qsizetype size, ItemStore *items = nullptr);
     // Keeps a reference to the bytes, so a temporary may be passed.
     explicit ArchiveReader(const QByteArray &bytes, ItemStore *items = nullptr)
@@ -99,18 +156,55 @@ public:
     ArchiveReader(const ArchiveReader &) = delete;
     ArchiveReader &operator=(const ArchiveReader &) = delete;
 
-    [[nodiscard]] quint8 readByte();
-    [[nodiscard]] quint16 readWord();
-    [[nodiscard]] quint32 readDword();
+    [[nodiscard]] quint8 readByte()
+    {
+        need(1);
+        return static_cast<quint8>(*m_pos++);
+    }
+    [[nodiscard]] quint16 readWord()
+    {
+        need(2);
+        const quint16 v = qFromLittleEndian<quint16>(m_pos);
+        m_pos += 2;
+        return v;
+    }
+    [[nodiscard]] quint32 readDword()
+    {
+        need(4);
+        const quint32 v = qFromLittleEndian<quint32>(m_pos);
+        m_pos += 4;
+        return v;
+    }
     [[nodiscard]] qint32 readInt() { return static_cast<qint32>(readDword()); }
-    [[nodiscard]] float readFloat();
+    [[nodiscard]] float readFloat() { return bitsFloat(readDword()); }
     [[nodiscard]] double readDouble();
+    // Several DWORDs in a row, in one step.
+    template <size_t N> void readDwords(quint32 (&values)[N])
+    {
+        need(4 * N);
+        std::memcpy(values, m_pos, 4 * N);
+        m_pos += 4 * N;
+        if constexpr (Q_BYTE_ORDER != Q_LITTLE_ENDIAN) {
+            for (quint32 &v : values)
+                v = qFromLittleEndian(v);
+        }
+    }
+    [[nodiscard]] static float bitsFloat(quint32 bits)
+    {
+        float v;
+        std::memcpy(&v, &bits, 4);
+        return v;
+    }
     void readRaw(void *out, qsizetype size);
     [[nodiscard]] QString readString();
     [[nodiscard]] quint32 readCount();
     // Throws BadCount unless `count` items of at least `minItemBytes` each
     // fit in what is left; call it before sizing anything by a count.
-    void requireItems(quint64 count, quint64 minItemBytes, const char *what) const;
+    void requireItems(quint64 count, quint64 minItemBytes, const char *what) const
+    {
+        if (count > static_cast<quint64>(bytesLeft()) / (minItemBytes ? minItemBytes : 1))
+            throwTooMany(count, what);
+    }
 
     // An object the caller will own: null, or a new object of class T (or
     // derived). A back-reference in an owning place is a damaged file.
@@ -133,6 +227,9 @@ public:
 
     [[nodiscard]] ItemStore *itemStore() const { return m_items; }
     [[nodiscard]] qsizetype bytesLeft() const { return m_end - m_pos; }
+    // Room for that many more objects in the reference table; call it once
+    // the count has passed requireItems().
+    void reserveObjects(size_t count) { m_map.reserve(m_map.size() + count); }
     [[nodiscard]] bool atEnd() const { return m_pos == m_end; }
 
 private:
@@ -143,11 +240,20 @@ private:
         std::unique_ptr<Persistent> owned; // until a caller takes the object
     };
 
-    void need(qsizetype size) const;
+    void need(qsizetype size) const
+    {
+        if (size > m_end - m_pos)
+            throwEndOfFile();
+    }
+    [[noreturn]] static void throwEndOfFile();
+    [[noreturn]] static void throwTooMany(quint64 count, const char *what);
     // Reads a reference and returns its index in the map (0 for null). With
     // `owning` set, only a new object is accepted.
     quint32 readObject(bool owning);
     const ClassInfo *readNewClass();
+
+    // Strings up to this length are decoded once per archive and shared.
+    static constexpr quint32 maxSharedStringLength = 64;
     template <class T> T *checked(Persistent *object)
     {
         if (auto *typed = dynamic_cast<T *>(object))
@@ -160,7 +266,8 @@ private:
     const char *m_pos;
     const char *m_end;
     ItemStore *m_items;
-    std::vector<Entry> m_map; // index 0 is the null reference
+    std::vector<Entry> m_map;                                // index 0 is the null reference
+    std::unordered_map<std::string_view, QString> m_strings; // keys point into the data
 };
 
 } // namespace model

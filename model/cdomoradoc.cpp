@@ -16,6 +16,7 @@
 #include <QDateTime>
 
 #include <algorithm>
+#include <typeinfo>
 #include <cmath>
 
 using geokit::Point;
@@ -64,6 +65,7 @@ CDomoraDoc::~CDomoraDoc()
 
 void CDomoraDoc::OnNewDocument(const NewDocumentOptions &options)
 {
+    DeleteContents();
     m_docType = options.docType >= normal && options.docType <= printnet ? options.docType : normal;
     applyLayoutSettings();
     m_summary = model::SummaryInformation();
@@ -202,6 +204,7 @@ void CDomoraDoc::Serialize(model::ArchiveWriter &ar) const
 {
     ar.writeDword(m_paperColor);
     ar.writeCount(static_cast<quint32>(m_objects.size()));
+    ar.reserveObjects(m_objects.size() + 16);
     for (const auto &object : m_objects)
         ar.writeObject(object.get());
     ar.writeInt(m_borderBottom);
@@ -215,9 +218,11 @@ void CDomoraDoc::Serialize(model::ArchiveWriter &ar) const
     ar.writeInt(m_docType);
     std::vector<const CDrawItem *> items;
     for (const auto &object : m_objects) {
-        if (const auto *ole = dynamic_cast<const CDrawOleObj *>(object.get());
-            ole && ole->item() && !ole->item()->isBlank())
-            items.push_back(ole->item());
+        if (typeid(*object) != typeid(CDrawOleObj))
+            continue;
+        const CDrawItem *item = static_cast<const CDrawOleObj &>(*object).item();
+        if (item && !item->isBlank())
+            items.push_back(item);
     }
     ar.writeDword(static_cast<quint32>(items.size()));
     for (const CDrawItem *item : items)
@@ -231,6 +236,7 @@ void CDomoraDoc::Serialize(model::ArchiveReader &ar)
     ar.requireItems(count, 2, QT_TRANSLATE_NOOP("Archive", "oggetti"));
     std::vector<std::unique_ptr<CDrawObj>> objects;
     objects.reserve(count);
+    ar.reserveObjects(count + 16);
     for (quint32 i = 0; i < count; ++i) {
         auto object = ar.readOwned<CDrawObj>();
         if (!object)
@@ -264,6 +270,9 @@ void CDomoraDoc::Serialize(model::ArchiveReader &ar)
     m_objects = std::move(objects);
     for (const auto &object : m_objects)
         object->setDocument(this);
+    const bool pageChanged = paper != m_paperSize || docType != m_docType ||
+                             borderLeft != m_borderLeft || borderTop != m_borderTop ||
+                             borderRight != m_borderRight || borderBottom != m_borderBottom;
     m_paperColor = paperColor;
     m_borderBottom = borderBottom;
     m_borderLeft = borderLeft;
@@ -272,7 +281,11 @@ void CDomoraDoc::Serialize(model::ArchiveReader &ar)
     m_scale = scale;
     m_docValue = docValue;
     m_docType = docType;
-    SetPaperSize(paper);
+    m_paperSize = paper;
+    // An undo may bring back other margins on the same sheet: the views learn
+    // of any change of the page.
+    if (pageChanged)
+        notifyPageSize();
 }
 
 qsizetype CDomoraDoc::indexOf(const CDrawObj *object) const
@@ -326,8 +339,10 @@ void CDomoraDoc::setBorders(int left, int top, int right, int bottom)
 
 QByteArray CDomoraDoc::serializeSnapshot() const
 {
-    model::ArchiveWriter ar(nullptr, growthBytes);
+    // The last snapshot's size is a good guess: the buffer rarely has to grow.
+    model::ArchiveWriter ar(nullptr, std::max(growthBytes, m_archiveSizeHint + growthBytes));
     Serialize(ar);
+    m_archiveSizeHint = ar.size();
     return ar.takeData();
 }
 

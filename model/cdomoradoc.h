@@ -169,6 +169,7 @@ private:
     double m_scale = 0.5;
     bool m_modified = false;
     model::SummaryInformation m_summary;
-    QElapsedTimer m_editClock; // editing time since the document was opened or saved
+    mutable qsizetype m_archiveSizeHint = 0; // size of the last archive written
+    QElapsedTimer m_editClock;               // editing time since the document was opened or saved
     std::vector<model::DocumentView *> m_views; // not owned
 };

@@ -135,8 +135,9 @@ QByteArray CDomoraDoc::fileBytesWith(const model::SummaryInformation &summary) c
 {
     model::CompoundFile file;
     CompoundItemStore items(file);
-    model::ArchiveWriter ar(&items, growthBytes);
+    model::ArchiveWriter ar(&items, std::max(growthBytes, m_archiveSizeHint + growthBytes));
     Serialize(ar);
+    m_archiveSizeHint = ar.size();
     if (!file.setStream(QLatin1String(contentsStreamName), ar.takeData()))
         throw model::ArchiveException(model::ArchiveException::Kind::TooLarge,
                                       file.error().message);

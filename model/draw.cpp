@@ -10,6 +10,7 @@
 #include "model/cdrawpoly.h"
 #include "model/cdrawrect.h"
 #include "model/cdrawtext.h"
+#include "model/coordinates.h"
 #include "model/openingsymbol.h"
 #include "model/renderbrush.h"
 #include "model/renderoptions.h"
@@ -26,6 +27,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 
 using graphics::Argb;
 using graphics::Brush;
@@ -49,6 +51,13 @@ QRectF normalizedRect(const geokit::Rect &r)
     geokit::Rect n = r;
     n.normalize();
     return QRectF(n.left, n.top, n.width(), n.height());
+}
+
+// Whether an object can show at all; `marginMm` covers what it paints
+// beyond its position (sizes of doors, caps, shadows, marks).
+bool showsAt(const graphics::Context &g, const geokit::Rect &position, double marginMm)
+{
+    return g.isVisible(normalizedRect(position).adjusted(-marginMm, -marginMm, marginMm, marginMm));
 }
 
 QPointF toQt(geokit::Point p)
@@ -173,6 +182,8 @@ void CDrawObj::Draw(graphics::Context &)
 
 void CDrawObj::DrawTracker(graphics::Context &g, int state)
 {
+    if (!showsAt(g, m_position, 10))
+        return;
     if (state == 3 || state == 4) {
         drawModeMarks(g, m_position, state);
         return;
@@ -214,10 +225,10 @@ void CDrawRect::Draw(graphics::Context &g)
         drawPlaceholder(g, rect);
         return;
     }
+    // The text of a dimension line may reach far beyond its two ends.
+    if (m_shape != Shape::DimensionLine && !showsAt(g, m_position, m_penWidth + 3.0))
+        return;
     const auto brush = model::makeBrush(m_fill, rect, g);
-    if (m_fill.fillKind == BrushStyle::fillGradient)
-        m_fill.bounds =
-            geokit::Rect(int(rect.left()), int(rect.top()), int(rect.right()), int(rect.bottom()));
     const Pen outline = pen(m_stroke.solidColor, m_penWidth, graphics::LineCap::Triangle);
     const QPointF from(m_position.left, m_position.top);
     const QPointF to(m_position.right, m_position.bottom);
@@ -305,6 +316,8 @@ void CDrawText::Draw(graphics::Context &g)
         drawPlaceholder(g, rect);
         return;
     }
+    if (!showsAt(g, m_position, m_borderWidth + 2.0))
+        return;
     if (const auto brush = model::makeBrush(m_fill, rect, g))
         g.fillRectangle(*brush, rect);
     if (m_outlined)
@@ -316,6 +329,8 @@ void CDrawText::Draw(graphics::Context &g)
 
 void CDrawImage::Draw(graphics::Context &g)
 {
+    if (!showsAt(g, m_position, 1))
+        return;
     const QImage &picture = bitmap();
     const QRectF rect = normalizedRect(m_position);
     if (picture.isNull() || rect.isEmpty())
@@ -326,7 +341,7 @@ void CDrawImage::Draw(graphics::Context &g)
 void CDrawOleObj::Draw(graphics::Context &g)
 {
     const QRectF rect = normalizedRect(m_position);
-    if (rect.isEmpty())
+    if (rect.isEmpty() || !showsAt(g, m_position, 1))
         return;
     if (m_item) {
         const QImage &picture = decodedItemPicture(*m_item);
@@ -361,6 +376,8 @@ void CDrawOleObj::Draw(graphics::Context &g)
 
 void CDrawPoly::Draw(graphics::Context &g)
 {
+    if (!showsAt(g, m_position, 2))
+        return;
     const QPolygonF outline = toPolygon(m_points);
     if (m_fresh) {
         g.fillPolygon(Brush::solid(withAlpha(m_fill.solidColor, 0x32)), outline);
@@ -380,12 +397,24 @@ void CDrawPoly::Draw(graphics::Context &g)
     }
 
     if (m_points.size() > 2) {
+        // Runs of neighbouring walls that look the same are painted together.
         const size_t count = std::min(m_points.size(), m_segmentStyles.size());
+        std::vector<int> run;
+        std::optional<Pen> runPen;
         for (size_t i = 0; i < count; ++i) {
             const SegmentStyle &segment = m_segmentStyles[i];
-            if (segment.enabled)
-                g.drawPolygonEdge(model::wallPen(segment, bounds, g), outline, static_cast<int>(i));
+            if (!segment.enabled)
+                continue;
+            Pen band = model::wallPen(segment, bounds, g);
+            if (runPen && !(band == *runPen)) {
+                g.drawPolygonEdges(*runPen, outline, run);
+                run.clear();
+            }
+            runPen = std::move(band);
+            run.push_back(static_cast<int>(i));
         }
+        if (runPen)
+            g.drawPolygonEdges(*runPen, outline, run);
     }
 
     if (m_label.visible) {
@@ -398,9 +427,11 @@ void CDrawPoly::Draw(graphics::Context &g)
 
 void CDrawPoly::DrawOpenings(graphics::Context &g)
 {
-    if (m_fresh || m_points.size() < 3)
+    // Size captions lie outside the walls.
+    if (m_fresh || m_points.size() < 3 || !showsAt(g, m_position, 15))
         return;
     const QPolygonF outline = toPolygon(m_points);
+    const graphics::InsetBands bands(outline);
     const double metresPerMm = m_document ? m_document->scale() : 0.5;
     const size_t count = std::min(m_points.size(), m_segmentStyles.size());
     for (size_t i = 0; i < count; ++i) {
@@ -413,22 +444,25 @@ void CDrawPoly::DrawOpenings(graphics::Context &g)
         if (length <= 0)
             continue;
         const QPointF along = (b - a) / length;
-        const QPointF inward = graphics::inwardNormal(outline, static_cast<int>(i));
+        const QPointF inward = bands.inwardNormal(static_cast<int>(i));
         const double bandWidth = model::wallPenWidth(segment.width);
         // The symbol sits on the middle of the wall band, which lies inside the outline.
         const QPointF middle = inward * (bandWidth / 2.0);
 
         for (const Opening &o : segment.openings) {
-            const double from = std::min(o.offset, o.offset + o.size);
-            const double to = std::max(o.offset, o.offset + o.size);
+            // In doubles: offset + size of a damaged file may not fit an int.
+            const double start = o.offset;
+            const double end = start + o.size;
+            const double from = std::min(start, end);
+            const double to = std::max(start, end);
             Pen gap(o.backColor, bandWidth);
             gap.setAlignment(graphics::PenAlignment::Inset);
             g.drawPolygonEdge(gap, outline, static_cast<int>(i), from, to);
 
             OpeningSymbol symbol;
             symbol.type = o.type;
-            const QPointF onStart = a + along * double(o.offset);
-            const QPointF onEnd = a + along * (double(o.offset) + o.size);
+            const QPointF onStart = a + along * start;
+            const QPointF onEnd = a + along * end;
             symbol.start = onStart + middle;
             symbol.end = onEnd + middle;
             symbol.wallWidth = segment.width;
@@ -447,11 +481,11 @@ void CDrawPoly::DrawOpenings(graphics::Context &g)
             // The size caption: the opening's width and the wall's thickness
             // in centimetres of the building, outside the wall at its middle,
             // reading along the wall.
-            const int widthCm = static_cast<int>(std::lround(std::abs(o.size) * metresPerMm * 100));
-            const int wallCm = static_cast<int>(std::lround(segment.width * metresPerMm * 100));
+            const double size = std::abs(static_cast<double>(o.size));
+            const int widthCm = model::truncToInt(std::round(size * metresPerMm * 100));
+            const int wallCm = model::truncToInt(std::round(segment.width * metresPerMm * 100));
             graphics::LogFont captionFont;
-            captionFont.height =
-                -std::clamp(static_cast<int>(std::lround(std::abs(o.size) / 3.0)), 1, 3);
+            captionFont.height = -static_cast<int>(std::clamp(std::round(size / 3.0), 1.0, 3.0));
             const double em = -captionFont.height;
             const QPointF centre = (onStart + onEnd) / 2.0 - inward * (em * 0.75);
             double angleDeg = std::atan2(along.y(), along.x()) * 180.0 / M_PI;
@@ -462,12 +496,12 @@ void CDrawPoly::DrawOpenings(graphics::Context &g)
             graphics::StringFormat centred;
             centred.alignment = graphics::StringAlignment::Center;
             centred.lineAlignment = graphics::StringAlignment::Center;
-            g.save();
-            g.translateTransform(centre.x(), centre.y());
-            g.rotateTransform(angleDeg);
+            const QTransform base = g.transform();
+            g.setTransform(QTransform().rotate(angleDeg) *
+                           QTransform::fromTranslate(centre.x(), centre.y()) * base);
             g.drawString(QString::asprintf("%dx%d", widthCm, wallCm), graphics::Font(captionFont),
                          QRectF(), centred, Brush::solid(o.strokeColor));
-            g.restore();
+            g.setTransform(base);
         }
     }
 }
@@ -476,6 +510,11 @@ void CDrawPoly::DrawOpenings(graphics::Context &g)
 
 void CDrawOpenPath::Draw(graphics::Context &g)
 {
+    double widest = 0.0;
+    for (const SegmentStyle &segment : m_segmentStyles)
+        widest = std::max(widest, model::wallPenWidth(segment.width) + 0.6);
+    if (!showsAt(g, m_position, widest + 1.0))
+        return;
     const QRectF bounds = normalizedRect(m_position);
     for (size_t i = 0; i + 1 < m_points.size() && i < m_segmentStyles.size(); ++i) {
         const SegmentStyle &segment = m_segmentStyles[i];

@@ -20,10 +20,23 @@ void LogFont::setFace(const QString &name)
     std::memcpy(faceName.data(), bytes.data(), n);
 }
 
-LabelStyle::LabelStyle()
+namespace {
+
+// Built once: every drawing object has captions, and a plan has thousands.
+LogFont defaultCaptionFont()
 {
-    font.height = 5 * screenPixelsPerInch / 72;
+    LogFont font;
+    font.height = 5 * LabelStyle::screenPixelsPerInch / 72;
     font.weight = 400;
     font.pitchAndFamily = 0x30;
     font.setFace(QStringLiteral("Arial"));
+    return font;
+}
+
+} // namespace
+
+LabelStyle::LabelStyle()
+{
+    static const LogFont defaultFont = defaultCaptionFont();
+    font = defaultFont;
 }

@@ -75,11 +75,11 @@ void drawLeaf(graphics::Context &context, const OpeningSymbol &s, int angle, QPo
     }
 }
 
-void drawJamb(graphics::Context &context, const Pen &pen, QPointF at, QPointF other,
-              double wallWidth)
+// A jamb across the wall through `at`: as long as the wall is wide.
+QLineF jamb(QPointF at, QPointF other, double wallWidth)
 {
     const QPointF half = towards(at, other, wallWidth / 2.0);
-    context.drawLine(pen, turned(half, at, 90), turned(half, at, 270));
+    return QLineF(turned(half, at, 90), turned(half, at, 270));
 }
 
 } // namespace
@@ -114,8 +114,7 @@ void DrawOpeningSymbol(graphics::Context &context, const OpeningSymbol &s)
     const double wall = s.wallWidth;
 
     const Pen pen = makePen(s.strokeColor, 1.0, s.strokeDash);
-    drawJamb(context, pen, start, end, wall);
-    drawJamb(context, pen, end, start, wall);
+    context.drawLineSegments(pen, {jamb(start, end, wall), jamb(end, start, wall)});
 
     switch (s.type) {
     case 1:

@@ -39,61 +39,69 @@ geokit::PointF readVertex(ArchiveReader &ar)
     return {x, y};
 }
 
+// The fixed-width runs of each block go in one step each.
+
 void writeRecord(ArchiveWriter &ar, const BrushStyle &brush)
 {
-    ar.writeInt(brush.fillKind);
-    ar.writeInt(brush.gradientMode);
-    ar.writeInt(brush.hatchStyle);
-    ar.writeFloat(brush.textureAngle);
+    const quint32 head[] = {
+        static_cast<quint32>(brush.fillKind), static_cast<quint32>(brush.gradientMode),
+        static_cast<quint32>(brush.hatchStyle), ArchiveWriter::floatBits(brush.textureAngle)};
+    ar.writeDwords(head);
     ar.writeString(brush.texturePath);
-    ar.writeFloat(brush.textureScale);
-    ar.writeDword(brush.color1);
-    ar.writeDword(brush.color2);
-    ar.writeDword(brush.solidColor);
+    const quint32 tail[] = {ArchiveWriter::floatBits(brush.textureScale), brush.color1,
+                            brush.color2, brush.solidColor};
+    ar.writeDwords(tail);
 }
 
 void readRecord(ArchiveReader &ar, BrushStyle &brush)
 {
-    brush.fillKind = ar.readInt();
-    brush.gradientMode = ar.readInt();
-    brush.hatchStyle = ar.readInt();
-    brush.textureAngle = ar.readFloat();
+    quint32 head[4];
+    ar.readDwords(head);
+    brush.fillKind = static_cast<qint32>(head[0]);
+    brush.gradientMode = static_cast<qint32>(head[1]);
+    brush.hatchStyle = static_cast<qint32>(head[2]);
+    brush.textureAngle = ArchiveReader::bitsFloat(head[3]);
     brush.texturePath = ar.readString();
-    brush.textureScale = ar.readFloat();
-    brush.color1 = ar.readDword();
-    brush.color2 = ar.readDword();
-    brush.solidColor = ar.readDword();
+    quint32 tail[4];
+    ar.readDwords(tail);
+    brush.textureScale = ArchiveReader::bitsFloat(tail[0]);
+    brush.color1 = tail[1];
+    brush.color2 = tail[2];
+    brush.solidColor = tail[3];
     brush.bounds = {};
 }
 
 void writeRecord(ArchiveWriter &ar, const Opening &o)
 {
-    ar.writeInt(o.offset);
-    ar.writeInt(o.angle);
-    ar.writeInt(o.flipped);
-    ar.writeInt(o.type);
-    ar.writeInt(o.reserved);
-    ar.writeInt(o.size);
-    ar.writeInt(o.arcKind);
-    ar.writeInt(o.opensInwards);
-    ar.writeDword(o.strokeColor);
-    ar.writeDword(o.arcColor);
+    const quint32 fields[] = {static_cast<quint32>(o.offset),
+                              static_cast<quint32>(o.angle),
+                              static_cast<quint32>(o.flipped),
+                              static_cast<quint32>(o.type),
+                              static_cast<quint32>(o.reserved),
+                              static_cast<quint32>(o.size),
+                              static_cast<quint32>(o.arcKind),
+                              static_cast<quint32>(o.opensInwards),
+                              o.strokeColor,
+                              o.arcColor};
+    ar.writeDwords(fields);
     ar.writeWord(static_cast<quint16>(o.strokeDash));
     ar.writeWord(static_cast<quint16>(o.arcDash));
 }
 
 void readRecord(ArchiveReader &ar, Opening &o)
 {
-    o.offset = ar.readInt();
-    o.angle = ar.readInt();
-    o.flipped = ar.readInt();
-    o.type = ar.readInt();
-    o.reserved = ar.readInt();
-    o.size = ar.readInt();
-    o.arcKind = ar.readInt();
-    o.opensInwards = ar.readInt();
-    o.strokeColor = ar.readDword();
-    o.arcColor = ar.readDword();
+    quint32 fields[10];
+    ar.readDwords(fields);
+    o.offset = static_cast<qint32>(fields[0]);
+    o.angle = static_cast<qint32>(fields[1]);
+    o.flipped = static_cast<qint32>(fields[2]);
+    o.type = static_cast<qint32>(fields[3]);
+    o.reserved = static_cast<qint32>(fields[4]);
+    o.size = static_cast<qint32>(fields[5]);
+    o.arcKind = static_cast<qint32>(fields[6]);
+    o.opensInwards = static_cast<qint32>(fields[7]);
+    o.strokeColor = fields[8];
+    o.arcColor = fields[9];
     o.strokeDash = ar.readWord();
     o.arcDash = ar.readWord();
     o.insertState = 0;
@@ -104,8 +112,9 @@ void readRecord(ArchiveReader &ar, Opening &o)
 void writeRecord(ArchiveWriter &ar, const SegmentStyle &s)
 {
     ar.writeString(s.description);
-    ar.writeFloat(s.width);
-    ar.writeInt(s.enabled);
+    const quint32 widthEnabled[] = {ArchiveWriter::floatBits(s.width),
+                                    static_cast<quint32>(s.enabled)};
+    ar.writeDwords(widthEnabled);
     writeRecord(ar, s.brush);
     ar.writeWordCount(s.openings.size(),
                       QT_TRANSLATE_NOOP("Archive", "le porte e finestre di un muro"));
@@ -116,8 +125,10 @@ void writeRecord(ArchiveWriter &ar, const SegmentStyle &s)
 void readRecord(ArchiveReader &ar, SegmentStyle &s)
 {
     s.description = ar.readString();
-    s.width = ar.readFloat();
-    s.enabled = ar.readInt();
+    quint32 widthEnabled[2];
+    ar.readDwords(widthEnabled);
+    s.width = ArchiveReader::bitsFloat(widthEnabled[0]);
+    s.enabled = static_cast<qint32>(widthEnabled[1]);
     readRecord(ar, s.brush);
     const quint16 count = ar.readWord();
     ar.requireItems(count, openingBytes, QT_TRANSLATE_NOOP("Archive", "porte e finestre"));
@@ -129,14 +140,14 @@ void readRecord(ArchiveReader &ar, SegmentStyle &s)
 
 namespace {
 
-// The 60-byte font block, laid out as the Windows structure.
+// The 60-byte font block, laid out as the Windows structure: five int32,
+// eight bytes, the 32-byte face name.
 void writeFont(ArchiveWriter &ar, const LogFont &f)
 {
-    ar.writeInt(f.height);
-    ar.writeInt(f.width);
-    ar.writeInt(f.escapement);
-    ar.writeInt(f.orientation);
-    ar.writeInt(f.weight);
+    const quint32 ints[] = {static_cast<quint32>(f.height), static_cast<quint32>(f.width),
+                            static_cast<quint32>(f.escapement), static_cast<quint32>(f.orientation),
+                            static_cast<quint32>(f.weight)};
+    ar.writeDwords(ints);
     const quint8 bytes[8] = {f.italic,       f.underline,     f.strikeOut, f.charSet,
                              f.outPrecision, f.clipPrecision, f.quality,   f.pitchAndFamily};
     ar.writeRaw(bytes, 8);
@@ -145,11 +156,13 @@ void writeFont(ArchiveWriter &ar, const LogFont &f)
 
 void readFont(ArchiveReader &ar, LogFont &f)
 {
-    f.height = ar.readInt();
-    f.width = ar.readInt();
-    f.escapement = ar.readInt();
-    f.orientation = ar.readInt();
-    f.weight = ar.readInt();
+    quint32 ints[5];
+    ar.readDwords(ints);
+    f.height = static_cast<qint32>(ints[0]);
+    f.width = static_cast<qint32>(ints[1]);
+    f.escapement = static_cast<qint32>(ints[2]);
+    f.orientation = static_cast<qint32>(ints[3]);
+    f.weight = static_cast<qint32>(ints[4]);
     quint8 bytes[8];
     ar.readRaw(bytes, 8);
     f.italic = bytes[0];
@@ -167,11 +180,12 @@ void readFont(ArchiveReader &ar, LogFont &f)
 
 void writeRecord(ArchiveWriter &ar, const LabelStyle &l)
 {
-    ar.writeInt(l.align);
-    ar.writeInt(l.lineAlign);
+    const quint32 aligns[] = {static_cast<quint32>(l.align), static_cast<quint32>(l.lineAlign)};
+    ar.writeDwords(aligns);
     writeRecord(ar, l.textBrush);
-    ar.writeInt(l.noKerning);
-    ar.writeInt(l.noLigatures);
+    const quint32 options[] = {static_cast<quint32>(l.noKerning),
+                               static_cast<quint32>(l.noLigatures)};
+    ar.writeDwords(options);
     writeFont(ar, l.font);
     ar.writeInt(l.shadow);
     ar.writeString(l.text);
@@ -182,11 +196,15 @@ void writeRecord(ArchiveWriter &ar, const LabelStyle &l)
 
 void readRecord(ArchiveReader &ar, LabelStyle &l)
 {
-    l.align = ar.readInt();
-    l.lineAlign = ar.readInt();
+    quint32 aligns[2];
+    ar.readDwords(aligns);
+    l.align = static_cast<qint32>(aligns[0]);
+    l.lineAlign = static_cast<qint32>(aligns[1]);
     readRecord(ar, l.textBrush);
-    l.noKerning = ar.readInt();
-    l.noLigatures = ar.readInt();
+    quint32 options[2];
+    ar.readDwords(options);
+    l.noKerning = static_cast<qint32>(options[0]);
+    l.noLigatures = static_cast<qint32>(options[1]);
     readFont(ar, l.font);
     l.shadow = ar.readInt();
     l.text = ar.readString();

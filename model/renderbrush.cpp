@@ -9,6 +9,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace model {
 
 namespace {
@@ -79,7 +81,8 @@ std::optional<graphics::Brush> makeBrush(const BrushStyle &style, const QRectF &
 
 double wallPenWidth(float wallWidthMm)
 {
-    return truncToInt(static_cast<double>(wallWidthMm) + 0.4);
+    // A damaged file may hold any width; no wall is wider than the sheet can be.
+    return std::clamp(truncToInt(static_cast<double>(wallWidthMm) + 0.4), 0, maxCoordinateMm);
 }
 
 graphics::Pen wallPen(const SegmentStyle &segment, const QRectF &bounds, graphics::Context &context)

@@ -10,7 +10,7 @@ namespace model {
 
 namespace {
 
-constexpr qint64 maxSheetPixels = 400'000'000;
+constexpr qint64 maxSheetPixels = 100'000'000;
 
 } // namespace
 

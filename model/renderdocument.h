@@ -29,7 +29,7 @@ void renderSheet(QPainter &painter, CDomoraDoc &doc, int preset, DrawPurpose pur
 
 // A picture of the whole sheet at the given resolution (pixels per inch),
 // for looking at plans. Null when the sheet is empty or the picture would be
-// unreasonably large (more than 400 million pixels).
+// unreasonably large (more than 100 million pixels, 400 MB).
 [[nodiscard]] QImage renderSheetImage(CDomoraDoc &doc, double dpi, int preset = 5);
 
 } // namespace model

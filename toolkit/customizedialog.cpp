@@ -43,10 +43,10 @@ CustomizeDialog::CustomizeDialog(MdiFrame &frame, int flags)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pages, 1);
     layout->addWidget(buttons);
-    resize(640, 460);
+    resize(760, 500);
 }
 
-int CustomizeDialog::exec()
+int CustomizeDialog::run()
 {
     return platform::ui::execDialog(*this);
 }

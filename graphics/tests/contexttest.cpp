@@ -308,4 +308,10 @@ TEST(Clip, VisibleBoundsFollowThePageMappingAndTheClip)
     EXPECT_DOUBLE_EQ(ctx.devicePixelsPerUnit(), 2.0);
     ctx.setClipRect(QRectF(10, 10, 20, 20));
     EXPECT_EQ(ctx.visibleClipBounds(), QRectF(10, 10, 20, 20));
+    EXPECT_TRUE(ctx.isVisible(QRectF(25, 25, 10, 10)));
+    EXPECT_FALSE(ctx.isVisible(QRectF(40, 10, 10, 10)));
+    ctx.resetClip();
+    EXPECT_TRUE(ctx.isVisible(QRectF(40, 10, 10, 10)));
+    ctx.translateTransform(-200, 0); // the world moves: what lay outside now shows
+    EXPECT_TRUE(ctx.isVisible(QRectF(250, 10, 10, 10)));
 }

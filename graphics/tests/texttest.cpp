@@ -33,6 +33,12 @@ std::pair<int, int> inkColumns(const QImage &img)
     return {first, last};
 }
 
+std::pair<int, int> inkRows(const QImage &img)
+{
+    const QImage turned = img.transformed(QTransform().rotate(90));
+    return inkColumns(turned);
+}
+
 } // namespace
 
 TEST(Fonts, NegativeHeightIsTheEmPositiveTheCell)
@@ -121,6 +127,8 @@ TEST(TextDrawing, CentredTextSitsInTheMiddleInTheBrushColour)
     const auto [first, last] = inkColumns(img);
     ASSERT_GE(first, 0);
     EXPECT_NEAR((first + last) / 2.0, 100.0, 4.0);
+    const auto [top, bottom] = inkRows(img); // "Bagno" reaches from cap height to descender
+    EXPECT_NEAR((top + bottom) / 2.0, 30.0, 3.0);
     bool blue = false;
     for (int x = first; x <= last && !blue; ++x)
         for (int y = 0; y < 60 && !blue; ++y)

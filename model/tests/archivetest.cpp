@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include <map>
 
 using model::ArchiveException;
@@ -270,6 +272,32 @@ TEST(ArchiveRoundTrip, TransientFieldsAreNotKept)
     EXPECT_EQ(ole->item()->mimeType(), QStringLiteral("text/plain"));
 }
 
+TEST(ArchiveRoundTrip, TurnedAndMirroredPictureLooksTheSameAfterReading)
+{
+    const QString path = QString::fromUtf8(qgetenv("HOME")) + QStringLiteral("/corner.png");
+    QImage image(6, 3, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    image.setPixel(0, 0, qRgb(255, 0, 0));
+    image.setPixel(5, 1, qRgb(0, 0, 255));
+    ASSERT_TRUE(image.save(path));
+
+    CDomoraDoc doc;
+    auto *picture = static_cast<CDrawImage *>(
+        doc.AddObject(std::make_unique<CDrawImage>(geokit::Rect(0, 0, 30, 30), path)));
+    ASSERT_FALSE(picture->bitmap().isNull()); // loaded: the steps below turn it in place
+    picture->MirrorHorizontal();
+    picture->RotateQuarter(true);
+    picture->MirrorVertical();
+    picture->RotateQuarter(true);
+    const QImage shown = picture->bitmap();
+
+    CDomoraDoc copy;
+    ASSERT_EQ(loadInto(copy, archiveOf(doc)), std::nullopt);
+    const auto &read = dynamic_cast<const CDrawImage &>(*copy.objects()[0]);
+    EXPECT_EQ(read.bitmap(), shown);
+    EXPECT_EQ(read.rotation(), picture->rotation());
+}
+
 namespace {
 
 // Keeps item bytes apart from the archive, as a compound file does.
@@ -328,6 +356,11 @@ struct DamagedArchive
 class DamagedArchiveTest : public ::testing::TestWithParam<DamagedArchive>
 {
 };
+
+void PrintTo(const DamagedArchive &archive, std::ostream *os)
+{
+    *os << archive.name;
+}
 
 TEST_P(DamagedArchiveTest, StopsTheLoadAndKeepsTheDocument)
 {

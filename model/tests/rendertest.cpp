@@ -5,18 +5,23 @@
 #include "model/cdrawrect.h"
 #include "model/cdrawtext.h"
 #include "model/renderdocument.h"
+#include "model/renderbrush.h"
 #include "model/renderoptions.h"
+#include "platform/paths.h"
 #include "fakeview.h"
 
 #include "graphics/context.h"
 #include "graphics/hatch.h"
 #include "graphics/recording.h"
 
+#include <QDir>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QPainter>
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 
 using graphics::Record;
@@ -312,6 +317,42 @@ TEST(RenderBrush, MissingTextureLeavesTheAreaUnfilled)
     EXPECT_EQ(at(sheet.render(), 30, 30), qRgb(255, 255, 255));
 }
 
+TEST(RenderBrush, TextureAtTwentyPercentTilesAtOneFifthFromTheLibrary)
+{
+    // A texture stored with a Windows path into the picture library is found
+    // below this program folder; columns 5 px red, 5 px blue.
+    QTemporaryDir folder;
+    const QString library = QStringLiteral("Library/Textures e motivi di riempimento");
+    ASSERT_TRUE(QDir(folder.path()).mkpath(library));
+    QImage texture(10, 10, QImage::Format_RGB32);
+    for (int x = 0; x < 10; ++x)
+        for (int y = 0; y < 10; ++y)
+            texture.setPixel(x, y, x < 5 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
+    ASSERT_TRUE(texture.save(folder.filePath(library + QStringLiteral("/righe.bmp"))));
+    platform::setProgramFolder(folder.path() + QLatin1Char('/'));
+
+    BrushStyle style;
+    style.fillKind = BrushStyle::fillTexture;
+    style.texturePath = QStringLiteral(
+        "C:\\Programmi\\Domora\\Library\\Textures e motivi di riempimento\\righe.bmp");
+    style.textureScale = 0.2f;
+    EXPECT_EQ(model::resolveTexturePath(style.texturePath),
+              folder.filePath(library + QStringLiteral("/righe.bmp")));
+
+    Sheet sheet;
+    auto box =
+        std::make_unique<CDrawRect>(geokit::Rect(0, 0, 100, 100), CDrawRect::Shape::Rectangle);
+    box->setFill(style);
+    box->setOutlined(0);
+    sheet.doc.AddObject(std::move(box));
+    // At 10 pixels per millimetre a tile is 2 mm: 10 px red, 10 px blue.
+    const QImage img = sheet.render();
+    platform::setProgramFolder({});
+    EXPECT_EQ(img.pixel(205, 500), qRgb(255, 0, 0));
+    EXPECT_EQ(img.pixel(215, 500), qRgb(0, 0, 255));
+    EXPECT_EQ(img.pixel(225, 500), qRgb(255, 0, 0));
+}
+
 TEST(RenderWalls, OpenPathsDrawEveryEnabledSegmentCentred)
 {
     CDrawOpenPath wall(geokit::Rect(0, 0, 50, 50));
@@ -353,6 +394,53 @@ TEST(RenderTracker, HandlesNumbersAndTheMarksOfTheEditingModes)
         EXPECT_EQ(marks.count(Op::FillRectangle), 0) << state; // no handles
         EXPECT_EQ(marks.size() > 0, state != 0) << state;
     }
+}
+
+TEST(RenderDocument, DamagedValuesDrawWithoutTrouble)
+{
+    // Values a damaged file may carry: absurd sizes, widths and heights.
+    Sheet sheet;
+    auto room = squareRoom();
+    Opening o = door(std::numeric_limits<qint32>::max(), std::numeric_limits<qint32>::min(), 3);
+    addOpening(*room, 0, o);
+    SegmentStyle wide = room->segmentStyles()[1];
+    wide.width = 1e30f;
+    wide.brush.hatchStyle = 999;
+    room->setSegmentStyle(1, wide);
+    LabelStyle label = room->label();
+    label.visible = 1;
+    label.font.height = std::numeric_limits<qint32>::min();
+    room->setLabel(label);
+    sheet.doc.AddObject(std::move(room));
+    auto text = std::make_unique<CDrawText>(geokit::Rect(10, 10, 60, 60));
+    LabelStyle big = text->text();
+    big.font.height = -2000000000;
+    big.trimming = 77;
+    text->setText(big);
+    sheet.doc.AddObject(std::move(text));
+    auto box =
+        std::make_unique<CDrawRect>(geokit::Rect(5, 5, 95, 95), CDrawRect::Shape::RoundRectangle);
+    box->setRoundness({std::numeric_limits<int>::max(), -5});
+    box->setPenWidth(std::numeric_limits<float>::quiet_NaN());
+    sheet.doc.AddObject(std::move(box));
+    const QImage img = sheet.render();
+    EXPECT_FALSE(img.isNull());
+}
+
+TEST(RenderDocument, ObjectsOutsideTheRepaintedAreaAreSkipped)
+{
+    CDomoraDoc doc;
+    doc.AddObject(squareRoom()); // 10..90 mm
+    QImage img(200, 200, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&img);
+    graphics::Recording rec;
+    graphics::Context ctx(&painter, rec);
+    ctx.setClipRect(QRectF(120, 120, 50, 50));
+    model::drawDocument(ctx, doc, nullptr, false, 3);
+    EXPECT_EQ(rec.size(), 0);
+    ctx.setClipRect(QRectF(80, 80, 50, 50));
+    model::drawDocument(ctx, doc, nullptr, false, 3);
+    EXPECT_GT(rec.size(), 0);
 }
 
 TEST(RenderDocument, DrawingEntryAppliesThePresetAndMarksOnlyTheActiveView)

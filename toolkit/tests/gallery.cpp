@@ -8,6 +8,7 @@
 #include "toolkit/dockbar.h"
 #include "toolkit/editlistbox.h"
 #include "toolkit/keymapdialog.h"
+#include "toolkit/languagelibrary.h"
 #include "toolkit/mdiframe.h"
 #include "toolkit/menubar.h"
 #include "toolkit/menubutton.h"
@@ -238,6 +239,11 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const QString what = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("frame");
     const QString look = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("xp");
+    // As the programs do: the toolkit's texts come from the language library.
+    const auto language =
+        LanguageLibrary::load(QCoreApplication::applicationDirPath() + "/../Domora/localepack.so");
+    if (language)
+        language->install();
     QTemporaryDir store;
     platform::Registry::setStoreFolder(store.path());
     Workspace workspace("Gallery");
@@ -262,10 +268,12 @@ int main(int argc, char **argv)
     QTimer::singleShot(300, &frame, [&] {
         QWidget *shown = nullptr;
         if (what == "customize") {
-            auto *d = new CustomizeDialog(frame);
+            // Through the modal layer, as the programs open it.
+            CustomizeDialog dialog(frame);
             if (argc > 3)
-                d->pages()->setCurrentIndex(QString(argv[3]).toInt());
-            shown = d;
+                dialog.pages()->setCurrentIndex(QString(argv[3]).toInt());
+            dialog.run();
+            return;
         } else if (what == "keymap") {
             shown = new KeyMapDialog(frame);
         } else if (what == "windows") {
@@ -312,6 +320,16 @@ int main(int argc, char **argv)
             auto *menu = frame.toolkitMenuBar()->popups().at(1);
             menu->popup(frame.mapToGlobal(QPoint(60, 40)));
             menu->setActiveAction(menu->actions().at(2));
+            return;
+        } else if (what == "fullscreen") {
+            frame.setFullScreenMode(true);
+            return;
+        } else if (what == "tearoff") {
+            auto *menu = frame.toolkitMenuBar()->popups().at(3);
+            menu->popup(frame.mapToGlobal(QPoint(180, 40)));
+            return;
+        } else if (what == "toolerror") {
+            frame.routeCommand(workspace.userToolsManager()->commandOf(1));
             return;
         } else if (what == "tools") {
             auto *menu = frame.toolkitMenuBar()->popups().at(4);

@@ -1,5 +1,6 @@
 // fpdtool: plans for scripts. dump prints a plan as JSON, build writes a plan
 // from such JSON, info summarises a plan.
+#include "tools/fpdtool/imagecommands.h"
 #include "tools/fpdtool/planjson.h"
 
 #include "model/archiveexception.h"
@@ -41,7 +42,9 @@ int usage()
 {
     print(stderr, tr("Uso: fpdtool dump FILE.fpd\n"
                      "     fpdtool build FILE.json OUT.fpd\n"
-                     "     fpdtool info FILE.fpd\n"));
+                     "     fpdtool info FILE.fpd\n"
+                     "     fpdtool export FILE.fpd OUT [--percent N] [--trim]\n"
+                     "     fpdtool render FILE.fpd OUT.png [--dpi N]\n"));
     return 1;
 }
 
@@ -126,6 +129,8 @@ int info(const QString &path)
 
 int main(int argc, char *argv[])
 {
+    if (argc > 1 && fpdtool::isImageCommand(argv[1]))
+        return fpdtool::runImageCommand(argc, argv);
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() == 2 && args[0] == QLatin1String("dump"))
