@@ -9,6 +9,7 @@
 #include "editor/planclipboard.h"
 #include "editor/plandocument.h"
 #include "editor/planprinter.h"
+#include "editor/vieweditinghook.h"
 #include "editor/viewreadouts.h"
 #include "graphics/context.h"
 #include "model/cdomoradoc.h"
@@ -55,6 +56,12 @@ const QImage *&placardPicture()
     return picture;
 }
 
+CDomoraView::EditingHookFactory &editingHookFactory()
+{
+    static CDomoraView::EditingHookFactory factory;
+    return factory;
+}
+
 int screenDepth()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -87,6 +94,8 @@ CDomoraView::CDomoraView(PlanDocument &plan, DocumentManager &documents, ViewRea
     m_autosave->setInterval(autosaveIntervalMs);
     connect(m_autosave, &QTimer::timeout, this, [this] { m_documents.autosave(&m_plan); });
     m_autosave->start();
+    if (editingHookFactory())
+        m_editing = editingHookFactory()(*this, m_readouts);
 }
 
 CDomoraView::~CDomoraView()
@@ -100,6 +109,7 @@ void CDomoraView::detach()
         return;
     m_detached = true;
     m_autosave->stop();
+    m_editing.reset();
     m_selection.clear();
     m_plan.doc().removeView(this);
 }
@@ -112,6 +122,16 @@ void CDomoraView::setSharedPrinter(QPrinter *printer)
 void CDomoraView::setPlacardPicture(const QImage *picture)
 {
     placardPicture() = picture;
+}
+
+void CDomoraView::setEditingHookFactory(EditingHookFactory factory)
+{
+    editingHookFactory() = std::move(factory);
+}
+
+int CDomoraView::editMode() const
+{
+    return m_editing ? m_editing->editMode() : 0;
 }
 
 CDomoraDoc *CDomoraView::document() const
@@ -129,11 +149,15 @@ void CDomoraView::OnDraw(QPainter &painter, const QRect &dirtyWindowRect)
     drawPage(painter, visibleMm);
     const double pxPerMm = zoomScale();
     planprinter::drawGridAndGuides(painter, m_plan.doc(), m_grid, visibleMm, pxPerMm, true, true);
-    graphics::Context g(&painter);
-    graphics::DeviceInfo device;
-    device.bitsPerPixel = screenDepth();
-    g.setDevice(device);
-    model::drawDocument(g, m_plan.doc(), this, false, editorOptions().Performance);
+    {
+        graphics::Context g(&painter);
+        graphics::DeviceInfo device;
+        device.bitsPerPixel = screenDepth();
+        g.setDevice(device);
+        model::drawDocument(g, m_plan.doc(), this, false, editorOptions().Performance);
+    }
+    if (m_editing)
+        m_editing->drawOverlay(painter);
 }
 
 void CDomoraView::drawPage(QPainter &painter, const QRectF &visibleMm)
@@ -271,6 +295,8 @@ bool CDomoraView::isSelected(const CDrawObj *object) const
 
 void CDomoraView::deselect(const CDrawObj *object)
 {
+    if (m_editing)
+        m_editing->objectRemoved(object);
     const auto it = std::find(m_selection.begin(), m_selection.end(), object);
     if (it == m_selection.end())
         return;
@@ -508,6 +534,8 @@ void CDomoraView::toggleZoomTool(int mode)
 
 bool CDomoraView::handleCommand(int id)
 {
+    if (m_editing && m_editing->handleCommand(id))
+        return true;
     CDomoraDoc &doc = m_plan.doc();
     const QSize sheet(doc.paperSize().cx, doc.paperSize().cy);
     switch (id) {
@@ -589,6 +617,8 @@ bool CDomoraView::handleCommand(int id)
 
 bool CDomoraView::updateCommand(int id, toolkit::CommandUpdate &update)
 {
+    if (m_editing && m_editing->updateCommand(id, update))
+        return true;
     const CDomoraDoc &doc = m_plan.doc();
     switch (id) {
     case cmd::ZoomIn:
@@ -691,6 +721,8 @@ void CDomoraView::mousePressEvent(QMouseEvent *event)
         CZoomView::mousePressEvent(event);
         return;
     }
+    if (m_editing && m_editing->mousePress(*event))
+        return;
     if (event->button() != Qt::LeftButton)
         return;
     const QPointF mm = toLogical(event->position());
@@ -721,6 +753,8 @@ void CDomoraView::mouseMoveEvent(QMouseEvent *event)
     }
     const QPointF mm = toLogical(event->position());
     showCursorReadouts(mm);
+    if (m_editing && m_editing->mouseMove(*event))
+        return;
     if (m_drag == Drag::None || !(event->buttons() & Qt::LeftButton))
         return;
     if (m_drag == Drag::Pending) {
@@ -749,6 +783,8 @@ void CDomoraView::mouseReleaseEvent(QMouseEvent *event)
         CZoomView::mouseReleaseEvent(event);
         return;
     }
+    if (m_editing && m_editing->mouseRelease(*event))
+        return;
     if (m_drag == Drag::Moving && !m_movedMm.isNull())
         m_plan.doc().UpdateAllViews(this);
     m_drag = Drag::None;
@@ -761,7 +797,8 @@ void CDomoraView::mouseDoubleClickEvent(QMouseEvent *event)
         CZoomView::mousePressEvent(event);
         return;
     }
-    if (!m_active || event->button() != Qt::LeftButton)
+    if (!m_active || (m_editing && m_editing->mouseDoubleClick(*event)) ||
+        event->button() != Qt::LeftButton)
         return;
     const QPointF mm = toLogical(event->position());
     if (CDrawObj *hit = m_plan.doc().ObjectAt({int(std::floor(mm.x())), int(std::floor(mm.y()))}))
@@ -770,6 +807,8 @@ void CDomoraView::mouseDoubleClickEvent(QMouseEvent *event)
 
 void CDomoraView::keyPressEvent(QKeyEvent *event)
 {
+    if (!zoomToolActive() && m_editing && m_editing->keyPress(*event))
+        return;
     if (event->key() == Qt::Key_Escape && zoomToolActive()) {
         SetZoomTool(ZoomNone);
         showPrompt({});

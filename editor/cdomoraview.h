@@ -7,6 +7,8 @@
 
 #include <QPointer>
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 class CDrawObj;
@@ -16,6 +18,7 @@ class QImage;
 class QMimeData;
 class QPrinter;
 class QTimer;
+class ViewEditingHook;
 class ViewReadouts;
 
 // The window onto a plan: draws the sheet and its objects, keeps the
@@ -74,6 +77,11 @@ public:
     static void setSharedPrinter(QPrinter *printer);
     // The placard's background picture, drawn behind placard sheets.
     static void setPlacardPicture(const QImage *picture);
+    // Makes the drawing tools of every view created from now on.
+    using EditingHookFactory =
+        std::function<std::unique_ptr<ViewEditingHook>(CDomoraView &, ViewReadouts *)>;
+    static void setEditingHookFactory(EditingHookFactory factory);
+    [[nodiscard]] ViewEditingHook *editingHook() const { return m_editing.get(); }
 
     // model::DocumentView
     [[nodiscard]] CDomoraDoc *document() const override;
@@ -87,7 +95,7 @@ public:
     void clearSelection() override;
     [[nodiscard]] bool isActive() const override { return m_active; }
     [[nodiscard]] bool isSelected(const CDrawObj *object) const override;
-    [[nodiscard]] int editMode() const override { return 0; }
+    [[nodiscard]] int editMode() const override;
 
     // toolkit::CommandTarget
     bool handleCommand(int id) override;
@@ -158,4 +166,6 @@ private:
     QPoint m_pressWindow;
     QPointF m_pressMm;
     QPoint m_movedMm; // how far the selection has moved so far
+
+    std::unique_ptr<ViewEditingHook> m_editing; // the drawing tools; may be null
 };

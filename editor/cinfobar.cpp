@@ -1,5 +1,7 @@
 #include "editor/cinfobar.h"
 
+#include "editor/viewreadouts.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +14,10 @@ CInfoBar::CInfoBar(QWidget *parent) : QWidget(parent)
     layout->addStretch();
     addReadout(1042, tr("Posizione [mm]:"), 14);
     addReadout(1043, tr("Distanza dall'origine [mm]:"), 9);
+    addReadout(ViewReadouts::drawPointControl, tr("Punto:"), 14);
+    addReadout(ViewReadouts::drawPointRealControl, tr("Punto reale:"), 16);
+    addReadout(ViewReadouts::drawLengthControl, tr("Segmento:"), 12);
+    addReadout(ViewReadouts::drawLengthRealControl, tr("Segmento reale:"), 10);
 }
 
 bool CInfoBar::addReadout(int controlId, const QString &caption, int widthChars)

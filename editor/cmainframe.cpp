@@ -388,9 +388,9 @@ void CMainFrame::buildMenus()
 
     toolkit::PopupMenu *room = bar->addPopup(tr("S&tanza"));
     room->setTearOffId(0);
-    for (int id :
-         {cmd::InsertOpening, 0, cmd::SplitSegment, cmd::SplitSegmentAtPoint, cmd::DeleteSegment,
-          cmd::AlignHorizontally, cmd::AlignVertically, 0, cmd::RotateRoom, cmd::ScaleRoom, 0})
+    for (int id : {cmd::InsertOpening, 0, cmd::SplitSegment, cmd::SplitSegmentAtPoint,
+                   cmd::DeleteSegment, cmd::AlignHorizontally, cmd::AlignVertically,
+                   cmd::AlignToGrid, 0, cmd::RotateRoom, cmd::ScaleRoom, 0})
         room->addCommand(id);
     toolkit::PopupMenu *openings = room->addPopup(tr("&Porte e finestre"));
     for (int id :

@@ -74,6 +74,7 @@ constexpr int ResizeOpening = 33141;
 constexpr int SplitSegmentAtPoint = 33137;
 constexpr int AlignHorizontally = 33130;
 constexpr int AlignVertically = 33129;
+constexpr int AlignToGrid = 33138;
 
 // Room presets, and the predefined-styles command (also the toolbar's combo).
 constexpr int PresetCamera = 32993;

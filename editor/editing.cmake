@@ -6,6 +6,7 @@
 add_library(editor_editing_core STATIC
     ${CMAKE_CURRENT_LIST_DIR}/tools/autoformat.cpp ${CMAKE_CURRENT_LIST_DIR}/tools/autoformat.h
     ${CMAKE_CURRENT_LIST_DIR}/tools/documenttype.cpp ${CMAKE_CURRENT_LIST_DIR}/tools/documenttype.h
+    ${CMAKE_CURRENT_LIST_DIR}/tools/editingtools.cpp ${CMAKE_CURRENT_LIST_DIR}/tools/editingtools.h
     ${CMAKE_CURRENT_LIST_DIR}/tools/hatchnames.cpp ${CMAKE_CURRENT_LIST_DIR}/tools/hatchnames.h
     ${CMAKE_CURRENT_LIST_DIR}/tools/libraryfolder.cpp ${CMAKE_CURRENT_LIST_DIR}/tools/libraryfolder.h
     ${CMAKE_CURRENT_LIST_DIR}/tools/roomcreation.cpp ${CMAKE_CURRENT_LIST_DIR}/tools/roomcreation.h
@@ -64,3 +65,16 @@ if(DOMORA_TESTS)
     target_compile_definitions(editing_gallery PRIVATE DOMORA_PROGRAM_DIR="${DOMORA_PROGRAM_DIR}")
     target_link_libraries(editing_gallery PRIVATE editor_editing)
 endif()
+
+# The tools and click modes in the plan view, and the editor's hook-up.
+add_library(editor_editing_view STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/cviewediting.cpp ${CMAKE_CURRENT_LIST_DIR}/cviewediting.h
+    ${CMAKE_CURRENT_LIST_DIR}/editingsetup.cpp ${CMAKE_CURRENT_LIST_DIR}/editingsetup.h
+    ${CMAKE_CURRENT_LIST_DIR}/vieweditinghook.h)
+target_link_libraries(editor_editing_view PUBLIC editor_editing editor_app)
+target_link_libraries(domora PRIVATE editor_editing_view)
+
+add_project_test(editor_editing_view_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/editing/viewtoolstest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/editing/uitesthelpers.h
+    LIBS editor_editing_view QAPP)

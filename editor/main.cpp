@@ -1,6 +1,7 @@
 // domora: the floor-plan editor.
 #include "editor/cdomoraapp.h"
 #include "editor/commandline.h"
+#include "editor/editingsetup.h"
 #include "platform/messagebox.h"
 
 #include <QApplication>
@@ -41,6 +42,7 @@ int main(int argc, char **argv)
     if (exportMode)
         platform::ui::setMessageResponder(toStandardError);
 
+    editingsetup::install();
     CDomoraApp app(QCoreApplication::arguments().mid(1));
     int code = 0;
     if (app.InitInstance())

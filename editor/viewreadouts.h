@@ -11,6 +11,12 @@ public:
     // from the sheet's origin.
     static constexpr int positionControl = 1042;
     static constexpr int distanceControl = 1043;
+    // The read-outs of the polygon and open-path tools while they draw: the
+    // point in millimetres and in metres, the segment's length in both.
+    static constexpr int drawPointControl = 1044;
+    static constexpr int drawPointRealControl = 1045;
+    static constexpr int drawLengthControl = 1046;
+    static constexpr int drawLengthRealControl = 1047;
     // The status-bar pane with the sheet's free area.
     static constexpr int areaPane = 2;
 
