@@ -1,12 +1,20 @@
 #include "editor/cautoformatwizard.h"
 
 #include "editor/cwizardpages.h"
+#include "editor/tools/roomcreation.h"
+#include "editor/tools/roompresets.h"
+#include "model/cdomoradoc.h"
+#include "model/cdrawpoly.h"
+#include "model/cdrawrect.h"
+#include "model/renderdocument.h"
 #include "platform/messagebox.h"
 #include "platform/registry.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QWizardPage>
@@ -16,6 +24,55 @@ namespace {
 const QString settings = QStringLiteral("Settings");
 const QString hideWelcomeKey = QStringLiteral("WizardAutoFormatHideWelcome");
 constexpr int styleRole = Qt::UserRole;
+
+// A small plan (a bedroom, a bathroom, a hall and a table) drawn in the
+// chosen gallery style with the chosen options.
+class GalleryPreview : public QWidget
+{
+public:
+    explicit GalleryPreview(QWidget *parent) : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("preview"));
+        setMinimumSize(200, 150);
+    }
+    void show(int style, const editing::AutoFormatOptions &options)
+    {
+        m_doc = std::make_unique<CDomoraDoc>();
+        m_doc->SetPaperSize({m_sheet.width(), m_sheet.height()});
+        const auto room = [this](std::vector<geokit::PointF> points, const char *name) {
+            auto *r = static_cast<CDrawPoly *>(m_doc->AddObject(editing::makeRoom(points)));
+            r->setName(QString::fromUtf8(name));
+        };
+        room({{4, 4}, {60, 4}, {60, 44}, {4, 44}}, "Camera");
+        room({{60, 4}, {96, 4}, {96, 28}, {60, 28}}, "Bagno");
+        room({{60, 28}, {96, 28}, {96, 66}, {40, 66}, {40, 44}, {60, 44}}, "");
+        m_doc->AddObject(
+            std::make_unique<CDrawRect>(geokit::Rect{12, 50, 32, 62}, CDrawRect::Shape::Ellipse));
+        if (style >= 0)
+            editing::applyAutoFormat(*m_doc, style, options);
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.fillRect(rect(), palette().window());
+        if (!m_doc)
+            return;
+        const double scale =
+            std::min(width() / double(m_sheet.width()), height() / double(m_sheet.height()));
+        p.translate((width() - m_sheet.width() * scale) / 2.0,
+                    (height() - m_sheet.height() * scale) / 2.0);
+        p.scale(scale, scale);
+        model::renderSheet(p, *m_doc, 5, model::DrawPurpose::Screen);
+    }
+
+private:
+    QSize m_sheet{100, 70}; // millimetres
+    std::unique_ptr<CDomoraDoc> m_doc;
+};
 
 } // namespace
 
@@ -60,8 +117,10 @@ CAutoFormatWizard::CAutoFormatWizard(platform::Registry &registry, QWidget *pare
         }
     }
     m_gallery->expandAll();
-    auto *galleryLayout = new QVBoxLayout(galleryPage);
-    galleryLayout->addWidget(m_gallery);
+    auto *preview = new GalleryPreview(galleryPage);
+    auto *galleryLayout = new QHBoxLayout(galleryPage);
+    galleryLayout->addWidget(m_gallery, 1);
+    galleryLayout->addWidget(preview, 1);
     setPage(GalleryPage, galleryPage);
 
     auto *optionsPage = new QWizardPage(this);
@@ -76,9 +135,14 @@ CAutoFormatWizard::CAutoFormatWizard(platform::Registry &registry, QWidget *pare
 
     setStyle(0);
     setOptions(editing::AutoFormatOptions());
+    const auto refresh = [this, preview] { preview->show(style(), options()); };
+    connect(m_gallery, &QTreeWidget::currentItemChanged, this, refresh);
+    for (QCheckBox *box : {m_walls, m_patterns, m_colours, m_backgrounds, m_captions})
+        connect(box, &QCheckBox::toggled, this, refresh);
+    refresh();
     m_hideWelcome->setChecked(m_registry.readInt(settings, hideWelcomeKey, 0) == 1);
     setStartId(m_hideWelcome->isChecked() ? GalleryPage : WelcomePage);
-    resize(520, 440);
+    resize(640, 460);
 }
 
 int CAutoFormatWizard::style() const

@@ -28,6 +28,7 @@
 #include "platform/messagebox.h"
 #include "platform/registry.h"
 
+#include <QColorDialog>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -251,6 +252,11 @@ bool CViewEditing::handleCommand(int id)
     case cmd::DocumentType:
         documentType();
         return true;
+    case cmd::FillColour:
+    case cmd::BorderColour:
+        if (doc().GetDocType() != CDomoraDoc::printnet)
+            colourCommand(id == cmd::FillColour);
+        return true;
     case cmd::AutoFormat:
         if (doc().GetDocType() != CDomoraDoc::printnet)
             autoFormat();
@@ -301,6 +307,10 @@ bool CViewEditing::updateCommand(int id, toolkit::CommandUpdate &update)
         update.enabled = !m_view.selection().empty();
         return true;
     case cmd::DocumentType:
+        return true;
+    case cmd::FillColour:
+    case cmd::BorderColour:
+        update.enabled = !m_view.selection().empty() && doc().GetDocType() != CDomoraDoc::printnet;
         return true;
     case cmd::AutoFormat:
         // Printnet pages keep their fixed styles.
@@ -503,6 +513,26 @@ void CViewEditing::cloneCommand(bool offset)
     for (size_t i = 1; i < copies.size(); ++i)
         m_view.SelectObj(copies[i], true);
     repaint();
+}
+
+void CViewEditing::colourCommand(bool fill)
+{
+    const std::vector<CDrawObj *> &selection = m_view.selection();
+    if (selection.empty())
+        return;
+    const quint32 initial = fill ? editing::fillColourOf(*selection.front())
+                                 : editing::borderColourOf(*selection.front());
+    QColorDialog dialog(QColor::fromRgba(initial), window());
+    dialog.setWindowTitle(fill ? tr("Colore di riempimento") : tr("Colore del bordo"));
+    dialog.setOption(QColorDialog::ShowAlphaChannel);
+    if (platform::ui::execDialog(dialog) != QDialog::Accepted)
+        return;
+    endClickMode();
+    const quint32 argb = dialog.selectedColor().rgba();
+    const int changed = fill ? editing::applyFillColour(doc(), selection, argb)
+                             : editing::applyBorderColour(doc(), selection, argb);
+    if (changed > 0)
+        repaint();
 }
 
 void CViewEditing::documentType()

@@ -76,6 +76,7 @@ private:
     void predefinedStyles();
     void moveCommand(int dxMm, int dyMm);
     void cloneCommand(bool offset);
+    void colourCommand(bool fill);
     void documentType();
     void autoFormat();
 

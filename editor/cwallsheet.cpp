@@ -4,12 +4,16 @@
 #include "editor/cwallspage.h"
 #include "editor/tools/roomedits.h"
 #include "editor/tools/roomgeometry.h"
+#include "editor/tools/segmenttable.h"
 #include "model/cdomoradoc.h"
 #include "model/cdrawopenpath.h"
 #include "model/cdrawpoly.h"
 #include "model/modelhooks.h"
 #include "platform/messagebox.h"
 
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QVBoxLayout>
 
 CWallSheet::CWallSheet(CDomoraDoc &doc, CDrawOpenPath &wall, QWidget *parent)
@@ -20,8 +24,22 @@ CWallSheet::CWallSheet(CDomoraDoc &doc, CDrawOpenPath &wall, QWidget *parent)
     auto *general = new QWidget(this);
     m_position =
         new CPositionGroup(tr("Posizione e dimensioni"), boundingBox(wall.points()), 0, general);
+    auto *facts = new QGroupBox(tr("Informazioni"), general);
+    auto *factsForm = new QFormLayout(facts);
+    const auto &points = wall.points();
+    double length = 0.0;
+    for (int i = 0; i + 1 < static_cast<int>(points.size()); ++i)
+        length += editing::wallLength(points, i);
+    factsForm->addRow(tr("Segmenti:"),
+                      new QLabel(QString::number(editing::wallCount(points, false)), facts));
+    factsForm->addRow(tr("Lunghezza nel foglio:"),
+                      new QLabel(editing::formatLength(length).trimmed() + tr(" [mm]"), facts));
+    factsForm->addRow(
+        tr("Lunghezza reale:"),
+        new QLabel(editing::formatLength(length * doc.scale()).trimmed() + tr(" [m]"), facts));
     auto *layout = new QVBoxLayout(general);
     layout->addWidget(m_position);
+    layout->addWidget(facts);
     layout->addStretch(1);
     addPage(general, tr("Generale"));
     addPage(m_walls, tr("Muri"));

@@ -2,6 +2,12 @@
 
 #include "model/cdomoradoc.h"
 #include "model/cdrawobj.h"
+#include "model/cdrawopenpath.h"
+#include "model/cdrawpoly.h"
+#include "model/cdrawrect.h"
+#include "model/cdrawtext.h"
+
+#include <functional>
 
 #include <algorithm>
 
@@ -109,6 +115,94 @@ bool changeOrder(CDomoraDoc &doc, const std::vector<CDrawObj *> &objects, Order 
         o->Invalidate();
     doc.SetModifiedFlag();
     return true;
+}
+
+namespace {
+
+bool hasFill(const CDrawObj &o)
+{
+    if (const auto *rect = dynamic_cast<const CDrawRect *>(&o))
+        return rect->shape() == CDrawRect::Shape::Rectangle ||
+               rect->shape() == CDrawRect::Shape::RoundRectangle ||
+               rect->shape() == CDrawRect::Shape::Ellipse;
+    return dynamic_cast<const CDrawPoly *>(&o) || dynamic_cast<const CDrawText *>(&o);
+}
+
+bool hasBorder(const CDrawObj &o)
+{
+    return dynamic_cast<const CDrawPoly *>(&o) || dynamic_cast<const CDrawOpenPath *>(&o) ||
+           dynamic_cast<const CDrawRect *>(&o) || dynamic_cast<const CDrawText *>(&o);
+}
+
+// Applies the change to the objects it concerns after one undo step.
+int changeEach(CDomoraDoc &doc, const std::vector<CDrawObj *> &objects,
+               const std::function<bool(const CDrawObj &)> &concerns,
+               const std::function<void(CDrawObj &)> &change)
+{
+    std::vector<CDrawObj *> targets;
+    for (CDrawObj *o : inDrawingOrder(doc, objects)) {
+        if (concerns(*o))
+            targets.push_back(o);
+    }
+    if (targets.empty())
+        return 0;
+    doc.CheckPoint();
+    for (CDrawObj *o : targets) {
+        change(*o);
+        o->Invalidate();
+    }
+    doc.SetModifiedFlag();
+    return static_cast<int>(targets.size());
+}
+
+} // namespace
+
+int applyFillColour(CDomoraDoc &doc, const std::vector<CDrawObj *> &objects, quint32 argb)
+{
+    return changeEach(doc, objects, hasFill, [argb](CDrawObj &o) {
+        BrushStyle fill = o.fill();
+        fill.fillKind = BrushStyle::fillSolid;
+        fill.solidColor = argb;
+        o.setFill(fill);
+    });
+}
+
+int applyBorderColour(CDomoraDoc &doc, const std::vector<CDrawObj *> &objects, quint32 argb)
+{
+    return changeEach(doc, objects, hasBorder, [argb](CDrawObj &o) {
+        if (auto *rect = dynamic_cast<CDrawRect *>(&o)) {
+            BrushStyle stroke = rect->stroke();
+            stroke.solidColor = argb;
+            rect->setStroke(stroke);
+        } else if (auto *text = dynamic_cast<CDrawText *>(&o)) {
+            text->setBorderColor(argb);
+        } else {
+            std::vector<SegmentStyle> walls = o.segmentStyles();
+            for (SegmentStyle &s : walls) {
+                s.brush.solidColor = argb;
+                s.brush.color1 = argb;
+            }
+            o.setSegmentStyles(std::move(walls));
+        }
+    });
+}
+
+quint32 fillColourOf(const CDrawObj &object)
+{
+    return object.fill().solidColor;
+}
+
+quint32 borderColourOf(const CDrawObj &object)
+{
+    if (const auto *rect = dynamic_cast<const CDrawRect *>(&object))
+        return rect->stroke().solidColor;
+    if (const auto *text = dynamic_cast<const CDrawText *>(&object))
+        return text->borderColor();
+    if (!object.segmentStyles().empty()) {
+        const BrushStyle &b = object.segmentStyles().front().brush;
+        return b.fillKind == BrushStyle::fillSolid ? b.solidColor : b.color1;
+    }
+    return 0xFF000000;
 }
 
 } // namespace editing

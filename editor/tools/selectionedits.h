@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <vector>
 
 class CDomoraDoc;
@@ -38,5 +40,17 @@ enum class Order
 // several objects keep their order among themselves. Returns whether the
 // order changed.
 bool changeOrder(CDomoraDoc &doc, const std::vector<CDrawObj *> &objects, Order order);
+
+// The fill of every object that has one (rooms, shapes, texts) becomes a
+// solid fill of the colour (ARGB), after one undo step. Returns how many
+// objects changed.
+int applyFillColour(CDomoraDoc &doc, const std::vector<CDrawObj *> &objects, quint32 argb);
+// The border of every object takes the colour: the walls of rooms and
+// free-standing walls (solid colour and pattern foreground), the outline of
+// shapes, the frame of texts.
+int applyBorderColour(CDomoraDoc &doc, const std::vector<CDrawObj *> &objects, quint32 argb);
+// The colour a colour dialog starts from: the first object's fill or border.
+[[nodiscard]] quint32 fillColourOf(const CDrawObj &object);
+[[nodiscard]] quint32 borderColourOf(const CDrawObj &object);
 
 } // namespace editing

@@ -132,6 +132,8 @@ int main(int argc, char **argv)
         window = std::move(wizard);
     } else if (name == QLatin1String("autoformat")) {
         auto wizard = std::make_unique<CAutoFormatWizard>(registry);
+        if (argc > 3)
+            wizard->setStyle(QString::fromLocal8Bit(argv[3]).toInt());
         wizard->show();
         for (int i = 0; i < page; ++i)
             wizard->next();

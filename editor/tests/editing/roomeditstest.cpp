@@ -214,3 +214,29 @@ TEST(DocumentType, PlacardFitsSheetAndMarginsFromTheLayoutSettings)
     EXPECT_EQ(doc.borderLeft(), 12);
     platform::Registry::setStoreFolder({});
 }
+
+TEST(SelectionEdits, FillAndBorderColoursGoWhereEachObjectHasThem)
+{
+    PlanWithRoom plan({{20, 20}, {120, 20}, {120, 70}, {20, 70}});
+    CDrawObj *line = plan.doc.AddObject(
+        std::make_unique<CDrawRect>(geokit::Rect{150, 10, 180, 40}, CDrawRect::Shape::Line));
+    auto *text = static_cast<CDrawText *>(
+        plan.doc.AddObject(std::make_unique<CDrawText>(geokit::Rect{10, 100, 60, 120})));
+    plan.doc.CheckPoint();
+
+    EXPECT_EQ(applyFillColour(plan.doc, {plan.room, line, text}, 0xFF112233), 2);
+    EXPECT_EQ(plan.room->fill().solidColor, 0xFF112233u);
+    EXPECT_EQ(text->fill().fillKind, BrushStyle::fillSolid);
+    EXPECT_EQ(fillColourOf(*text), 0xFF112233u);
+
+    EXPECT_EQ(applyBorderColour(plan.doc, {plan.room, line, text}, 0xFF445566), 3);
+    EXPECT_EQ(plan.room->segmentStyles()[2].brush.color1, 0xFF445566u);
+    EXPECT_EQ(static_cast<CDrawRect *>(line)->stroke().solidColor, 0xFF445566u);
+    EXPECT_EQ(text->borderColor(), 0xFF445566u);
+    EXPECT_EQ(borderColourOf(*plan.room), 0xFF445566u);
+
+    ASSERT_TRUE(plan.doc.Undo());
+    EXPECT_EQ(static_cast<CDrawText &>(*plan.doc.objects()[2]).borderColor(), 0xFF000000u);
+    ASSERT_TRUE(plan.doc.Undo());
+    EXPECT_EQ(plan.doc.objects()[0]->fill().solidColor, 0xFFD2B48Cu);
+}
