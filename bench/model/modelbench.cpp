@@ -54,12 +54,15 @@ void setBytes(benchmark::State &state, qsizetype bytes)
     state.counters["MB"] = static_cast<double>(bytes) / (1024.0 * 1024.0);
 }
 
-// An undo snapshot: the whole plan serialised to memory and kept.
+// An undo snapshot after a change: the whole plan serialised to memory,
+// compared with the last one and kept.
 void BM_UndoSnapshot(benchmark::State &state)
 {
     CDomoraDoc &doc = plan();
-    for (auto _ : state)
+    for (auto _ : state) {
+        doc.setDocValue(doc.docValue() + 1);
         doc.CheckPoint();
+    }
     setBytes(state, planSnapshot().size());
     doc.ClearHistory();
 }
