@@ -236,6 +236,9 @@ bool CJotterApp::printFiles(const JotterCommandLine &commandLine)
             return false;
         }
         printer().setPrinterName(commandLine.printerName);
+    } else if (QPrinterInfo::availablePrinters().isEmpty()) {
+        platform::ui::error(nullptr, jotterstrings::text(jotterstrings::NoPrinters));
+        return false;
     }
     bool ok = true;
     for (const QString &file : commandLine.files) {

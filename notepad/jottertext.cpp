@@ -2,6 +2,8 @@
 
 #include "platform/codepage.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 
 namespace jottertext {
@@ -119,7 +121,9 @@ Decoded decode(const QByteArray &bytes)
     bool utf8 = isValidUtf8(bytes);
     if (utf8) {
         result.format.byteOrderMark = bytes.startsWith("\xef\xbb\xbf");
-        text = QString::fromUtf8(result.format.byteOrderMark ? bytes.mid(3) : bytes);
+        // QString::fromUtf8 would drop a second mark right after the first.
+        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        text = decoder.decode(QByteArrayView(bytes).sliced(result.format.byteOrderMark ? 3 : 0));
         // Text that already holds our stand-ins could not tell them apart
         // on the way back: such a file is shown byte by byte instead.
         for (const QChar c : text) {

@@ -3,6 +3,7 @@
 #include "notepad/cjotterdoc.h"
 #include "notepad/cjotterview.h"
 #include "notepad/cmainframe.h"
+#include "notepad/findreplacedialog.h"
 #include "notepad/jottercommands.h"
 #include "notepad/jotterstrings.h"
 
@@ -20,7 +21,10 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QStatusBar>
 #include <QMdiArea>
 #include <QMimeData>
 #include <QPrinterInfo>
@@ -372,6 +376,36 @@ TEST_F(JotterApp, PrintToAnUnknownPrinterEndsWithAMessage)
     EXPECT_EQ(app->exitInstance(), 1);
 }
 
+TEST_F(JotterApp, PrintingFromTheCommandLineWithoutPrinters)
+{
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "this machine has printers";
+    const QString path = dir.filePath(QStringLiteral("a.txt"));
+    writeFile(path, "a");
+    EXPECT_FALSE(start({"/p", path}));
+    EXPECT_EQ(messages, QStringList({jotterstrings::text(jotterstrings::NoPrinters)}));
+    EXPECT_EQ(app->exitInstance(), 1);
+}
+
+TEST_F(JotterApp, TheLayoutComesBackAtTheNextStart)
+{
+    ASSERT_TRUE(start());
+    toolkit::ToolBar *mine = frame().createUserToolBar(QStringLiteral("Mia barra"));
+    ASSERT_NE(mine, nullptr);
+    mine->setButtons({cmd::FileNew, cmd::EditFind});
+    command(cmd::AppExit);
+    app->exitInstance();
+    app.reset();
+    settle();
+
+    ASSERT_TRUE(start());
+    const QList<toolkit::ToolBar *> bars = frame().userToolBars();
+    ASSERT_EQ(bars.size(), 1);
+    EXPECT_EQ(bars[0]->windowTitle(), "Mia barra");
+    EXPECT_EQ(bars[0]->buttons(), QList<int>({cmd::FileNew, cmd::EditFind}));
+    EXPECT_TRUE(action(jottercmd::UserToolBarFirst)->isEnabled());
+}
+
 TEST_F(JotterApp, UserToolBarCommandsEnableAndTick)
 {
     ASSERT_TRUE(start());
@@ -548,4 +582,56 @@ TEST_F(JotterApp, DialogsOfTheMenus)
     } else {
         EXPECT_EQ(dialogs, QStringList({"QPageSetupDialog"}));
     }
+}
+
+TEST_F(JotterApp, RegistersAsOneMoreProgramForTextFiles)
+{
+    ASSERT_TRUE(start());
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QByteArray desktop = readFile(data + "/applications/velmar-jotter.desktop");
+    EXPECT_TRUE(desktop.contains("Name=Jotter\n"));
+    EXPECT_TRUE(desktop.contains("MimeType=text/plain;\n"));
+    EXPECT_TRUE(desktop.contains("Icon=" + data.toUtf8() + "/icons/hicolor/48x48/apps/"));
+    // Plain text is the desktop's own type, and no default is taken.
+    EXPECT_FALSE(QFile::exists(data + "/mime/packages/velmar-jotter.xml"));
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    EXPECT_FALSE(readFile(config + "/mimeapps.list").contains("velmar-jotter"));
+}
+
+TEST_F(JotterApp, ContextMenuAndFindDialog)
+{
+    ASSERT_TRUE(start());
+    CJotterView *view = frame().activeView();
+    view->insertPlainText(QStringLiteral("uno due uno"));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            view->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(view->viewport(), &event);
+    auto *menu = view->findChild<toolkit::PopupMenu *>();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->commandIds(), QList<int>({cmd::EditCut, cmd::EditCopy, cmd::EditPaste}));
+    menu->close();
+
+    // "Cerca..." starts with the selection; F3 repeats the search.
+    view->moveCursor(QTextCursor::Start);
+    view->moveCursor(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
+    command(cmd::EditFind);
+    FindReplaceDialog *dialog = frame().findReplaceDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(dialog->isReplaceMode());
+    EXPECT_EQ(dialog->findEdit()->text(), "uno");
+    dialog->findNext();
+    EXPECT_EQ(view->textCursor().selectionStart(), 8);
+    command(cmd::EditRepeat);
+    EXPECT_EQ(view->textCursor().selectionStart(), 0);
+    dialog->findEdit()->setText(QStringLiteral("tre"));
+    dialog->findNext();
+    EXPECT_EQ(messages, QStringList({"Impossibile trovare \"tre\"."}));
+
+    command(cmd::EditReplace);
+    EXPECT_TRUE(dialog->isReplaceMode());
+    dialog->findEdit()->setText(QStringLiteral("uno"));
+    dialog->replaceEdit()->setText(QStringLiteral("1"));
+    dialog->replaceAll();
+    EXPECT_EQ(app->documents().first()->text(), "1 due 1");
+    EXPECT_EQ(frame().statusBar()->currentMessage(), "Effettuate 2 sostituzioni.");
 }
