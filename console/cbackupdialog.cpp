@@ -98,6 +98,10 @@ CBackupDialog::CBackupDialog(const QString &programFolder, QWidget *parent)
     layout->addWidget(compress);
     layout->addWidget(buttons);
     setMinimumWidth(460);
+    setTabOrder(m_destination, browseDestination);
+    setTabOrder(browseDestination, m_program);
+    setTabOrder(m_program, browseProgram);
+    setTabOrder(browseProgram, m_overwrite);
 }
 
 QString CBackupDialog::destinationFolder() const

@@ -1,7 +1,7 @@
 #include "ceventviewerdialog.h"
 
-#include "editlistbox.h"
 #include "eventlogfile.h"
+#include "toolkit/editlistbox.h"
 
 #include <QCloseEvent>
 #include <QListWidget>
@@ -9,11 +9,13 @@
 
 CEventViewerDialog::CEventViewerDialog(const QString &logPath, QWidget *parent)
     : QDialog(parent), m_logPath(logPath),
-      m_list(new EditListBox(tr("Visualizzatore eventi"), this))
+      m_list(new toolkit::EditListBox(this, toolkit::EditListBox::NewButton |
+                                                toolkit::EditListBox::DeleteButton))
 {
     setWindowTitle(tr("Visualizzatore degli eventi"));
     setObjectName(QStringLiteral("141"));
     setSizeGripEnabled(true);
+    m_list->setCaption(tr("Visualizzatore eventi"));
     m_list->setItems(console::eventlog::readLines(logPath));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
@@ -22,7 +24,8 @@ CEventViewerDialog::CEventViewerDialog(const QString &logPath, QWidget *parent)
 
 void CEventViewerDialog::closeEvent(QCloseEvent *event)
 {
-    m_list->commitEditing();
+    // Moving the current item commits an edit in progress.
+    m_list->listWidget()->setCurrentIndex(QModelIndex());
     // Errors are ignored: the log stays as it was.
     console::eventlog::writeLines(m_logPath, m_list->items());
     QDialog::closeEvent(event);

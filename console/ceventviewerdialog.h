@@ -2,7 +2,9 @@
 
 #include <QDialog>
 
+namespace toolkit {
 class EditListBox;
+}
 
 // "Visualizzatore degli eventi": every line of the event log is one item of
 // an editable list. Closing the window with its close box writes the list
@@ -13,12 +15,12 @@ class CEventViewerDialog : public QDialog
 
 public:
     explicit CEventViewerDialog(const QString &logPath, QWidget *parent = nullptr);
-    [[nodiscard]] EditListBox *list() const { return m_list; }
+    [[nodiscard]] toolkit::EditListBox *list() const { return m_list; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     QString m_logPath;
-    EditListBox *m_list;
+    toolkit::EditListBox *m_list;
 };

@@ -5,8 +5,7 @@
 #include "consolestrings.h"
 #include "platform/messagebox.h"
 #include "stewardcommands.h"
-#include "toolkit/commandtable.h"
-#include "toolkit/popupmenu.h"
+#include "toolkit/menubutton.h"
 
 #include <QContextMenuEvent>
 #include <QGridLayout>
@@ -53,13 +52,8 @@ const ButtonInfo buttonInfo[] = {
 
 } // namespace
 
-CStewardDialog::CStewardDialog(QWidget *parent)
-    : QDialog(parent), m_commands(new toolkit::CommandTable(this))
+CStewardDialog::CStewardDialog(QWidget *parent) : QDialog(parent)
 {
-    // Queued: a command runs once its menu has closed.
-    connect(
-        m_commands, &toolkit::CommandTable::triggered, this,
-        [this](int id) { emit commandChosen(id); }, Qt::QueuedConnection);
     setWindowTitle(tr("Domora Management Console"));
     setObjectName(QStringLiteral("102"));
     setWindowIcon(artwork::programIcon());
@@ -74,19 +68,18 @@ CStewardDialog::CStewardDialog(QWidget *parent)
     const QList<commands::Popup> popups = commands::popups();
     for (int i = 0; i < 4; ++i) {
         const ButtonInfo &info = buttonInfo[i];
-        auto *button = new QToolButton(this);
+        auto *button = new toolkit::MenuButton(this);
         button->setObjectName(QString::number(info.id));
-        button->setIcon(QIcon(artwork::picture(info.picture)));
-        button->setIconSize(QSize(64, 64));
-        button->setAutoRaise(true);
-        button->setPopupMode(QToolButton::InstantPopup);
+        button->setImage(artwork::picture(info.picture));
+        button->setFlat(true);
         button->setToolTip(popups[i].name);
-        button->setText(popups[i].name);
-        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        auto *menu = new toolkit::PopupMenu(popups[i].name, *m_commands, button);
         for (const commands::Command &command : popups[i].commands)
-            menu->addCommand(command.id, command.text);
-        button->setMenu(menu);
+            button->addCommand(command.id, command.text);
+        // The button reports the command once its menu has closed.
+        connect(button, &toolkit::MenuButton::commandChosen, this, [this](int id) {
+            if (id != 0)
+                emit commandChosen(id);
+        });
         m_buttons.append(button);
 
         auto *text = new QLabel(tr(info.text), this);
@@ -133,11 +126,11 @@ CStewardDialog::CStewardDialog(QWidget *parent)
     resize(600, 560);
 }
 
-QMenu *CStewardDialog::popup(int buttonId) const
+toolkit::MenuButton *CStewardDialog::button(int buttonId) const
 {
-    for (QToolButton *b : m_buttons) {
+    for (toolkit::MenuButton *b : m_buttons) {
         if (b->objectName() == QString::number(buttonId))
-            return b->menu();
+            return b;
     }
     return nullptr;
 }

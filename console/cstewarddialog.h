@@ -3,12 +3,9 @@
 #include <QDialog>
 #include <QPixmap>
 
-class QMenu;
-
 namespace toolkit {
-class CommandTable;
+class MenuButton;
 }
-class QToolButton;
 
 // The console's main window: four image buttons, each dropping down a menu
 // of commands, with the text that explains them, and "&Esci". The about box
@@ -20,8 +17,8 @@ class CStewardDialog : public QDialog
 public:
     explicit CStewardDialog(QWidget *parent = nullptr);
 
-    // The popup of an image button (1000 Report, 1001 Check, 1002 Manage, 1003 Editors).
-    [[nodiscard]] QMenu *popup(int buttonId) const;
+    // An image button (1000 Report, 1001 Check, 1002 Manage, 1003 Editors).
+    [[nodiscard]] toolkit::MenuButton *button(int buttonId) const;
     void showAbout();
 
 signals:
@@ -34,7 +31,6 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-    toolkit::CommandTable *m_commands; // the commands of the four popups
-    QList<QToolButton *> m_buttons;
+    QList<toolkit::MenuButton *> m_buttons;
     QPixmap m_background; // drawn again only when the size changes
 };

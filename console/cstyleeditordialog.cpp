@@ -2,12 +2,12 @@
 
 #include "artwork.h"
 #include "cfinddialog.h"
-#include "colourbutton.h"
 #include "filedialogs.h"
 #include "platform/messagebox.h"
 #include "stylehighlighter.h"
 #include "stylelibraryfile.h"
 #include "styletemplates.h"
+#include "toolkit/colorbutton.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -51,7 +51,7 @@ CStyleEditorDialog::CStyleEditorDialog(const QString &filePath, const QString &t
     : QDialog(parent), m_filePath(filePath), m_loadedText(text), m_kind(kind),
       m_editor(new QPlainTextEdit(this)), m_lineCounter(new QLabel(tr("Linea: 1/1"), this)),
       m_lineField(new QLineEdit(this)), m_fill(new QComboBox(this)), m_pattern(new QComboBox(this)),
-      m_colour(new ColourButton(this)), m_files(new QComboBox(this))
+      m_colour(new toolkit::ColorButton(this)), m_files(new QComboBox(this))
 {
     setWindowTitle(tr("Editor di stili"));
     setObjectName(QStringLiteral("138"));
@@ -187,17 +187,23 @@ QWidget *CStyleEditorDialog::buildChooserRow()
             [this](int index) { insertText(styletemplates::patternText(index)); });
 
     m_colour->setObjectName(QStringLiteral("1004"));
-    QList<ColourButton::NamedColour> named;
-    for (const auto &c : styletemplates::palette())
-        named.append({tr(c.name), QColor(c.red, c.green, c.blue)});
-    m_colour->setPalette(named, styletemplates::paletteColumns);
-    m_colour->enableAutomaticButton(tr("Automatico"), Qt::black);
+    QList<QColor> palette;
+    for (const auto &c : styletemplates::palette()) {
+        const QColor colour(c.red, c.green, c.blue);
+        palette.append(colour);
+        toolkit::ColorButton::setColorName(colour, tr(c.name));
+    }
+    m_colour->setColors(palette);
+    m_colour->setColumnsNumber(styletemplates::paletteColumns);
     m_colour->enableOtherButton(tr("Altri colori..."));
     const auto &documentColours = styletemplates::documentColours();
-    m_colour->setDocumentColours(styletemplates::documentColoursTitle(),
-                                 QList<QColor>(documentColours.begin(), documentColours.end()));
-    connect(m_colour, &ColourButton::colourChosen, this,
-            [this](const QColor &c) { insertText(styletemplates::colourText(c)); });
+    m_colour->setDocumentColors(styletemplates::documentColoursTitle(),
+                                QList<QColor>(documentColours.begin(), documentColours.end()));
+    m_colour->enableAutomaticButton(tr("Automatico"), Qt::black);
+    connect(m_colour, &toolkit::ColorButton::colorChosen, this, [this](const QColor &c) {
+        // An invalid colour is the automatic one.
+        insertText(styletemplates::colourText(c.isValid() ? c : m_colour->automaticColor()));
+    });
 
     m_files->setObjectName(QStringLiteral("1044"));
     m_files->addItems(fileHistory());

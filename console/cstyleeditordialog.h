@@ -4,13 +4,16 @@
 
 #include <QDialog>
 
-class ColourButton;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
+
+namespace toolkit {
+class ColorButton;
+}
 
 // "Editor di stili": a text editor for one style library that colours the
 // syntax, inserts the library's blocks, colour values, fill and pattern
@@ -55,7 +58,7 @@ private:
     QLineEdit *m_lineField;
     QComboBox *m_fill;
     QComboBox *m_pattern;
-    ColourButton *m_colour;
+    toolkit::ColorButton *m_colour;
     QComboBox *m_files;
     QToolButton *m_cut = nullptr;
     QToolButton *m_copy = nullptr;

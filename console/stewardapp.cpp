@@ -3,27 +3,21 @@
 #include "cstewarddialog.h"
 #include "platform/messagebox.h"
 #include "stewardcommands.h"
+#include "toolkit/languagelibrary.h"
 #include "toolkit/visualmanager.h"
 #include "toolkit/workspace.h"
 
 #include <QDir>
-#include <QLibrary>
 
 namespace steward {
 
-bool loadLanguageLibrary(const QString &path)
-{
-    static QLibrary library;
-    if (library.isLoaded())
-        return true;
-    library.setFileName(path);
-    return library.load();
-}
-
 int run(const QString &programFolder)
 {
-    if (!loadLanguageLibrary(programFolder + QLatin1String(localePackName)))
+    const std::unique_ptr<toolkit::LanguageLibrary> language =
+        toolkit::LanguageLibrary::load(programFolder + QLatin1String(localePackName));
+    if (!language)
         return 1;
+    language->install();
     // The commands work on the editor's files in the current directory.
     QDir::setCurrent(programFolder);
     platform::ui::setDefaultCaption(QStringLiteral("Domora Management Console"));
@@ -37,7 +31,7 @@ int run(const QString &programFolder)
         CStewardDialog window;
         QObject::connect(&window, &CStewardDialog::commandChosen, &window,
                          [&window](int id) { commands::run(id, &window); });
-        window.exec();
+        platform::ui::execDialog(window);
     }
     toolkit::Workspace::cleanUp();
     return 0;

@@ -10,9 +10,6 @@ namespace steward {
 
 inline constexpr const char *localePackName = "localepack.so";
 
-// Loads the language library and keeps it loaded for the process's life.
-[[nodiscard]] bool loadLanguageLibrary(const QString &path);
-
 // Returns the process's exit code.
 int run(const QString &programFolder);
 

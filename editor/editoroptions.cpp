@@ -1,5 +1,7 @@
 #include "editoroptions.h"
 
+#include "model/modelhooks.h"
+#include "model/renderoptions.h"
 #include "platform/registry.h"
 
 namespace {
@@ -44,6 +46,21 @@ void EditorOptions::write(platform::Registry &reg) const
 {
     for (const Field &f : fields)
         reg.writeInt(settings, QLatin1String(f.writeName), this->*f.member);
+}
+
+void applyEditorOptionsToModel()
+{
+    const EditorOptions &o = editorOptions();
+    model::ModelOptions &placement = model::modelOptions();
+    placement.forceInside = o.ForceInside != 0;
+    placement.checkPosAlways = o.CheckPosAlways != 0;
+    placement.ignoreZOrderHoles = o.IgnoreZOrderHoles != 0;
+    placement.ignoreZOrderImages = o.IgnoreZOrderImages != 0;
+    model::RenderOptions &drawing = model::renderOptions();
+    drawing.showCornerID = o.ShowCornerID != 0;
+    drawing.showWallID = o.ShowWallID != 0;
+    drawing.showRotationCenter = o.ShowRotationCenter != 0;
+    drawing.performance = o.Performance;
 }
 
 EditorOptions &editorOptions()

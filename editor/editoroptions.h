@@ -57,5 +57,8 @@ struct ForceInsideFlags
 };
 
 EditorOptions &editorOptions();
+// Hands the options the drawing and the drawing objects obey to the model;
+// called at start-up and whenever an option changes.
+void applyEditorOptionsToModel();
 ForceInsideFlags &forceInsideFlags();
 NewDocumentRequest &newDocumentRequest();

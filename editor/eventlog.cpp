@@ -20,8 +20,12 @@ void EventLog::setClock(std::function<QDateTime()> clock)
 
 QString EventLog::formatLine(const QDateTime &when, const QString &text)
 {
+    // Written as a text file: every line feed, inside the text too, ends
+    // in carriage return and line feed.
+    QString body = text;
+    body.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return QStringLiteral("%1 - %2\r\n")
-        .arg(when.toString(QStringLiteral("dd/MM/yyyy HH:mm,ss")), text);
+        .arg(when.toString(QStringLiteral("dd/MM/yyyy HH:mm,ss")), body);
 }
 
 void EventLog::Log(int level, const QString &text) const

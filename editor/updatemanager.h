@@ -28,6 +28,8 @@ public:
     // trailing separator); tests point it elsewhere.
     void setProgramFolder(const QString &folder);
     [[nodiscard]] QString programFolder() const { return m_folder; }
+    // Messages and the progress window belong to this window from now on.
+    void setDialogParent(QWidget *parent) { m_parent = parent; }
 
     // Start-up step 1: when DeletePWBatch is set, remove the hand-off scripts
     // of a previous update (errors ignored).

@@ -140,7 +140,13 @@ QString customZoomText(float scale)
 
 PrintMapping printMapping(QSize sheetMm, QSize physicalPagePx, bool isPreview)
 {
-    const double divisor = isPreview ? 1.0 : 3.6;
+    return printMapping(sheetMm, physicalPagePx, isPreview ? 1.0 : 3.6);
+}
+
+PrintMapping printMapping(QSize sheetMm, QSize physicalPagePx, double divisor)
+{
+    if (!(divisor > 0.0))
+        divisor = 1.0;
     int w = static_cast<int>(physicalPagePx.width() / divisor);
     int h = static_cast<int>(physicalPagePx.height() / divisor);
     PrintMapping m;

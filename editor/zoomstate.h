@@ -90,3 +90,6 @@ struct PrintMapping
     QPoint viewportOrigin;
 };
 [[nodiscard]] PrintMapping printMapping(QSize sheetMm, QSize physicalPagePx, bool isPreview);
+// The same with the divisor that turns the device's pixels into the units
+// the page is laid out in.
+[[nodiscard]] PrintMapping printMapping(QSize sheetMm, QSize physicalPagePx, double divisor);

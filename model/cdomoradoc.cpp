@@ -65,6 +65,7 @@ CDomoraDoc::~CDomoraDoc()
 
 void CDomoraDoc::OnNewDocument(const NewDocumentOptions &options)
 {
+    DeleteContents();
     m_docType = options.docType >= normal && options.docType <= printnet ? options.docType : normal;
     applyLayoutSettings();
     m_summary = model::SummaryInformation();
@@ -269,6 +270,9 @@ void CDomoraDoc::Serialize(model::ArchiveReader &ar)
     m_objects = std::move(objects);
     for (const auto &object : m_objects)
         object->setDocument(this);
+    const bool pageChanged = paper != m_paperSize || docType != m_docType ||
+                             borderLeft != m_borderLeft || borderTop != m_borderTop ||
+                             borderRight != m_borderRight || borderBottom != m_borderBottom;
     m_paperColor = paperColor;
     m_borderBottom = borderBottom;
     m_borderLeft = borderLeft;
@@ -277,7 +281,11 @@ void CDomoraDoc::Serialize(model::ArchiveReader &ar)
     m_scale = scale;
     m_docValue = docValue;
     m_docType = docType;
-    SetPaperSize(paper);
+    m_paperSize = paper;
+    // An undo may bring back other margins on the same sheet: the views learn
+    // of any change of the page.
+    if (pageChanged)
+        notifyPageSize();
 }
 
 qsizetype CDomoraDoc::indexOf(const CDrawObj *object) const

@@ -16,6 +16,7 @@
 #include "platform/shellregistration.h"
 #include "toolkit/commandids.h"
 #include "toolkit/contextmenumanager.h"
+#include "toolkit/languagelibrary.h"
 #include "toolkit/workspace.h"
 
 #include <QBuffer>
@@ -26,7 +27,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLibrary>
 #include <QMdiArea>
 #include <QPageSetupDialog>
 #include <QPrinter>
@@ -168,10 +168,7 @@ int CJotterApp::exitInstance()
         return m_exitCode;
     m_exited = true;
     m_frame.reset();
-    if (m_languageLibrary) {
-        m_languageLibrary->unload();
-        m_languageLibrary.reset();
-    }
+    m_languageLibrary.reset();
     toolkit::Workspace::cleanUp();
     m_workspace.reset();
     return m_exitCode;
@@ -181,10 +178,11 @@ bool CJotterApp::loadLanguageLibrary()
 {
     const QString path = registry().readString(interfaceKey, QStringLiteral("LocaleLib"),
                                                m_programFolder + QStringLiteral("localepack.so"));
-    auto library = std::make_unique<QLibrary>(path);
-    if (!library->load())
+    m_languageLibrary = toolkit::LanguageLibrary::load(path);
+    if (!m_languageLibrary)
         return false;
-    m_languageLibrary = std::move(library);
+    // The toolkit's own texts and those of the standard dialogs.
+    m_languageLibrary->install();
     return true;
 }
 
@@ -238,6 +236,9 @@ bool CJotterApp::printFiles(const JotterCommandLine &commandLine)
             return false;
         }
         printer().setPrinterName(commandLine.printerName);
+    } else if (QPrinterInfo::availablePrinters().isEmpty()) {
+        platform::ui::error(nullptr, jotterstrings::text(jotterstrings::NoPrinters));
+        return false;
     }
     bool ok = true;
     for (const QString &file : commandLine.files) {
@@ -352,6 +353,12 @@ void CJotterApp::onFileOpen()
 
 void CJotterApp::onFilePrintSetup()
 {
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        platform::ui::information(dialogParent(), jotterstrings::text(jotterstrings::NoPrinters));
+        return;
+    }
+    if (printer().outputFormat() != QPrinter::NativeFormat)
+        printer().setPrinterName(QPrinterInfo::defaultPrinter().printerName());
     QPageSetupDialog dialog(&printer(), dialogParent());
     platform::ui::execDialog(dialog);
 }

@@ -15,7 +15,6 @@
 class CJotterDoc;
 class CMainFrame;
 struct JotterCommandLine;
-class QLibrary;
 class QPrinter;
 class QWidget;
 
@@ -23,8 +22,9 @@ namespace platform {
 class Registry;
 }
 namespace toolkit {
+class LanguageLibrary;
 class Workspace;
-}
+} // namespace toolkit
 
 // The notepad program: starts up in a fixed order, owns the open documents,
 // the main window, the recent-file list and the printer set-up, and carries
@@ -53,7 +53,10 @@ public:
     [[nodiscard]] platform::Registry &registry() const;
     [[nodiscard]] QString programFolder() const { return m_programFolder; }
     [[nodiscard]] const jotterstrings::DocTemplate &docTemplate() const { return m_template; }
-    [[nodiscard]] QLibrary *languageLibrary() const { return m_languageLibrary.get(); }
+    [[nodiscard]] toolkit::LanguageLibrary *languageLibrary() const
+    {
+        return m_languageLibrary.get();
+    }
     [[nodiscard]] QPrinter &printer();
     [[nodiscard]] bool mailAvailable() const { return m_mailAvailable; }
 
@@ -92,7 +95,7 @@ private:
     QString m_programFolder;
     jotterstrings::DocTemplate m_template;
     std::unique_ptr<toolkit::Workspace> m_workspace;
-    std::unique_ptr<QLibrary> m_languageLibrary;
+    std::unique_ptr<toolkit::LanguageLibrary> m_languageLibrary;
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<CMainFrame> m_frame;
     QList<CJotterDoc *> m_documents; // children of the application object

@@ -20,6 +20,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
@@ -177,6 +178,10 @@ void CJotterView::onFilePrint()
 
 void CJotterView::onFilePrintDirect()
 {
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        platform::ui::error(m_app.dialogParent(), jotterstrings::text(jotterstrings::NoPrinters));
+        return;
+    }
     QPrinter &printer = m_app.printer();
     printer.setDocName(m_doc.title());
     printer.setPrintRange(QPrinter::AllPages);
@@ -190,6 +195,8 @@ void CJotterView::onFilePrintPreview()
     printer.setDocName(m_doc.title());
     printer.setPrintRange(QPrinter::AllPages);
     QPrintPreviewDialog preview(&printer, m_app.dialogParent());
+    if (const QWidget *parent = m_app.dialogParent())
+        preview.resize(parent->size() * 9 / 10);
     preview.setWindowTitle(QStringLiteral("Anteprima di stampa - %1").arg(m_doc.title()));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter *target) { printTo(*target); });

@@ -21,11 +21,13 @@
 #include "toolkit/visualmanagerxp.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
@@ -72,6 +74,8 @@ bool CMainFrame::create()
         setUserImages(images);
 
     toolkit::ToolBar::setQuickCustomize(true);
+    // The size of a first start; the saved placement replaces it afterwards.
+    resize(960, 720);
     enableMdiTabs(true, true, toolkit::TabLocation::Bottom);
     if (!createBars())
         return false;
@@ -269,7 +273,18 @@ QList<CChildFrame *> CMainFrame::childFrames() const
 
 CJotterView *CMainFrame::activeView() const
 {
-    auto *child = qobject_cast<CChildFrame *>(mdiArea()->currentSubWindow());
+    // The document area can be active with no document window active
+    // although one has the focus (a window opened while the frame was not
+    // active stays so): the window with the focus, else the last one used,
+    // is the active one then.
+    QMdiSubWindow *window = mdiArea()->currentSubWindow();
+    for (QWidget *w = QApplication::focusWidget(); w && !window; w = w->parentWidget()) {
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(w); sub && sub->mdiArea() == mdiArea())
+            window = sub;
+    }
+    if (!window && !mdiArea()->subWindowList().isEmpty())
+        window = mdiArea()->subWindowList(QMdiArea::ActivationHistoryOrder).constLast();
+    auto *child = qobject_cast<CChildFrame *>(window);
     return child ? child->view() : nullptr;
 }
 
@@ -352,7 +367,14 @@ bool CMainFrame::handleCommand(int id)
         close();
         return true;
     default:
-        return toolkit::MdiFrame::handleCommand(id);
+        if (toolkit::MdiFrame::handleCommand(id))
+            return true;
+        // The toolkit gives commands to the active document window; when the
+        // area reports none, the view taken for active gets them here.
+        if (!mdiArea()->currentSubWindow())
+            if (CJotterView *view = activeView())
+                return view->handleCommand(id);
+        return false;
     }
 }
 
@@ -379,7 +401,12 @@ bool CMainFrame::updateCommand(int id, toolkit::CommandUpdate &update)
         update.enabled = mdiArea()->subWindowList().size() > 1;
         return true;
     default:
-        return toolkit::MdiFrame::updateCommand(id, update);
+        if (toolkit::MdiFrame::updateCommand(id, update))
+            return true;
+        if (!mdiArea()->currentSubWindow())
+            if (CJotterView *view = activeView())
+                return view->updateCommand(id, update);
+        return false;
     }
 }
 

@@ -46,13 +46,14 @@ public:
 
     // The toolbar menu (menu 131) filled for the frame's user toolbars.
     void fillToolBarMenu(toolkit::PopupMenu *menu);
+    // The context menu of the bars: the toolbar menu.
+    QMenu *createPopupMenu() override;
 
     bool handleCommand(int id) override;
     bool updateCommand(int id, toolkit::CommandUpdate &update) override;
 
 protected:
     bool queryClose() override;
-    QMenu *createPopupMenu() override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 

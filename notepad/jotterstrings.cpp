@@ -36,6 +36,9 @@ QString text(int id)
          QStringLiteral("Impossibile preparare l'allegato del documento %1.\n%2")},
         {AllFilesFilter, QStringLiteral("Tutti i file (*)")},
         {RecentFilesPlaceholder, QStringLiteral("Documenti recenti")},
+        {NoPrinters, QStringLiteral("Nessuna stampante installata. Installarne una dalle "
+                                    "impostazioni del sistema; per ottenere un file PDF usare il "
+                                    "comando Stampa.")},
         {PrintToFailed, QStringLiteral("La stampante \"%1\" non è disponibile.")},
     };
     return table.value(id);

@@ -27,6 +27,7 @@ enum Id
     AllFilesFilter,
     RecentFilesPlaceholder,
     PrintToFailed,
+    NoPrinters,
 };
 
 // The text for an id; an empty string for an unknown id.

@@ -2,6 +2,10 @@
 
 #include "platform/codepage.h"
 
+#include <QStringDecoder>
+
+#include <algorithm>
+
 namespace jottertext {
 
 namespace {
@@ -16,29 +20,40 @@ bool isStandIn(QChar c)
     return c.unicode() >= standInBase && c.unicode() < standInBase + escapedCount;
 }
 
+int escapeIndex(char16_t c)
+{
+    // Every escaped character is a carriage return or lies at or above U+2029.
+    if (c != u'\r' && c < 0x2029)
+        return -1;
+    for (int i = 0; i < escapedCount; ++i) {
+        if (c == escaped[i])
+            return i;
+    }
+    return -1;
+}
+
+// Each escaped character becomes one stand-in: the text keeps its length.
 QString escapeText(const QString &text)
 {
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        bool done = false;
-        for (int i = 0; i < escapedCount; ++i) {
-            if (c.unicode() == escaped[i]) {
-                out += QChar(char16_t(standInBase + i));
-                done = true;
-                break;
-            }
-        }
-        if (!done)
-            out += c;
+    const auto first = std::find_if(text.cbegin(), text.cend(),
+                                    [](QChar c) { return escapeIndex(c.unicode()) >= 0; });
+    if (first == text.cend())
+        return text;
+    QString out = text;
+    for (qsizetype i = first - text.cbegin(); i < out.size(); ++i) {
+        if (const int k = escapeIndex(out.at(i).unicode()); k >= 0)
+            out[i] = QChar(char16_t(standInBase + k));
     }
     return out;
 }
 
 QString unescapeText(const QString &text)
 {
+    const auto first = std::find_if(text.cbegin(), text.cend(), isStandIn);
+    if (first == text.cend())
+        return text;
     QString out = text;
-    for (qsizetype i = 0; i < out.size(); ++i)
+    for (qsizetype i = first - text.cbegin(); i < out.size(); ++i)
         if (isStandIn(out.at(i)))
             out[i] = QChar(escaped[out.at(i).unicode() - standInBase]);
     return out;
@@ -106,7 +121,9 @@ Decoded decode(const QByteArray &bytes)
     bool utf8 = isValidUtf8(bytes);
     if (utf8) {
         result.format.byteOrderMark = bytes.startsWith("\xef\xbb\xbf");
-        text = QString::fromUtf8(result.format.byteOrderMark ? bytes.mid(3) : bytes);
+        // QString::fromUtf8 would drop a second mark right after the first.
+        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        text = decoder.decode(QByteArrayView(bytes).sliced(result.format.byteOrderMark ? 3 : 0));
         // Text that already holds our stand-ins could not tell them apart
         // on the way back: such a file is shown byte by byte instead.
         for (const QChar c : text) {

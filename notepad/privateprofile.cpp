@@ -42,7 +42,13 @@ int readInt(const QString &path, const QString &section, const QString &key, int
     QFile file(path);
     if (file.size() > maxFileBytes || !file.open(QIODevice::ReadOnly))
         return defaultValue;
-    const QString text = QString::fromLatin1(file.readAll());
+    return readIntFromBytes(file.read(maxFileBytes), section, key, defaultValue);
+}
+
+int readIntFromBytes(const QByteArray &content, const QString &section, const QString &key,
+                     int defaultValue)
+{
+    const QString text = QString::fromLatin1(content);
     bool inSection = false;
     for (QStringView line : QStringView(text).split(u'\n')) {
         line = line.trimmed();

@@ -16,5 +16,8 @@ namespace privateprofile {
 // a missing file, section or key gives `defaultValue`.
 [[nodiscard]] int readInt(const QString &path, const QString &section, const QString &key,
                           int defaultValue);
+// The same, from the file's content.
+[[nodiscard]] int readIntFromBytes(const QByteArray &content, const QString &section,
+                                   const QString &key, int defaultValue);
 
 } // namespace privateprofile

@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <optional>
 
 namespace platform::ui {
 
@@ -44,6 +47,72 @@ QMessageBox::Icon toQt(Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// A process started by an end-to-end test answers from a file instead of
+// asking anyone: DOMORA_SCRIPTED_ANSWERS names it, one answer a line, taken
+// in order by every message box and modal dialog of every process that
+// inherits the variable ("Sì", "No", "OK", "Annulla", "Riprova" for a box;
+// "default", pressing the dialog's default button, or "Annulla" for a
+// dialog); a line "text => answer" is kept for the first question that
+// contains the text. A question the file does not answer is cancelled. Each
+// question and its answer is appended to the file's name + ".log".
+std::optional<QString> takeScriptedAnswer(const QString &question)
+{
+    const QString path = qEnvironmentVariable("DOMORA_SCRIPTED_ANSWERS");
+    if (path.isEmpty())
+        return std::nullopt;
+    QString answer = QStringLiteral("Annulla");
+    QFile file(path);
+    if (file.open(QIODevice::ReadWrite)) {
+        QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        lines.removeAll(QString());
+        // "text => answer" answers the first question that contains the
+        // text, wherever it comes; a plain line answers the next question.
+        qsizetype chosen = -1;
+        for (qsizetype i = 0; i < lines.size() && chosen < 0; ++i) {
+            const qsizetype arrow = lines[i].indexOf(QLatin1String(" => "));
+            if (arrow >= 0 && question.contains(lines[i].left(arrow).trimmed()))
+                chosen = i;
+        }
+        for (qsizetype i = 0; i < lines.size() && chosen < 0; ++i)
+            if (!lines[i].contains(QLatin1String(" => ")))
+                chosen = i;
+        if (chosen >= 0) {
+            const QString line = lines.takeAt(chosen);
+            const qsizetype arrow = line.indexOf(QLatin1String(" => "));
+            answer = (arrow >= 0 ? line.mid(arrow + 4) : line).trimmed();
+        }
+        file.resize(0);
+        file.seek(0);
+        file.write(lines.join(QLatin1Char('\n')).toUtf8());
+        file.close();
+    }
+    QFile log(path + QStringLiteral(".log"));
+    if (log.open(QIODevice::Append))
+        log.write((QString(question).replace(QLatin1Char('\n'), QLatin1Char(' ')) +
+                   QStringLiteral(" -> ") + answer + QLatin1Char('\n'))
+                      .toUtf8());
+    return answer;
+}
+
+Answer scriptedAnswer(const QString &word, Buttons buttons)
+{
+    const bool hasCancel = buttons == Buttons::OkCancel || buttons == Buttons::YesNoCancel ||
+                           buttons == Buttons::RetryCancel;
+    const bool hasYesNo = buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel;
+    if (word == QStringLiteral("Sì") && hasYesNo)
+        return Answer::Yes;
+    if (word == QLatin1String("No") && hasYesNo)
+        return Answer::No;
+    if (word == QLatin1String("Riprova") && buttons == Buttons::RetryCancel)
+        return Answer::Retry;
+    if (word == QLatin1String("OK") && (buttons == Buttons::Ok || buttons == Buttons::OkCancel))
+        return Answer::Ok;
+    // Anything else is the box's way out, as Esc would give.
+    if (hasCancel)
+        return Answer::Cancel;
+    return hasYesNo ? Answer::No : Answer::Ok;
+}
+
 } // namespace
 
 Answer messageBox(const MessageRequest &request)
@@ -53,6 +122,8 @@ Answer messageBox(const MessageRequest &request)
         r.caption = defaultCaption();
     if (messageResponder())
         return messageResponder()(r);
+    if (const auto word = takeScriptedAnswer(r.text))
+        return scriptedAnswer(*word, r.buttons);
 
     QMessageBox box(toQt(r.icon), r.caption, r.text, QMessageBox::NoButton, r.parent);
     QPushButton *ok = nullptr, *yes = nullptr, *no = nullptr, *cancel = nullptr, *retry = nullptr;
@@ -127,6 +198,18 @@ int execDialog(QDialog &dialog)
 {
     if (dialogResponder())
         return dialogResponder()(dialog);
+    if (const auto word = takeScriptedAnswer(dialog.windowTitle())) {
+        if (*word == QLatin1String("default")) {
+            const auto buttons = dialog.findChildren<QPushButton *>();
+            for (QPushButton *button : buttons) {
+                if (button->isDefault()) {
+                    button->click();
+                    return dialog.result();
+                }
+            }
+        }
+        return QDialog::Rejected;
+    }
     return dialog.exec();
 }
 
@@ -150,6 +233,11 @@ void setMessageResponder(MessageResponder responder)
 void setDialogResponder(DialogResponder responder)
 {
     dialogResponder() = std::move(responder);
+}
+
+bool dialogResponderInstalled()
+{
+    return static_cast<bool>(dialogResponder());
 }
 
 } // namespace platform::ui

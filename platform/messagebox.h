@@ -74,5 +74,7 @@ using DialogResponder = std::function<int(QDialog &)>;
 // Installs responders for tests; an empty function restores the real boxes.
 void setMessageResponder(MessageResponder responder);
 void setDialogResponder(DialogResponder responder);
+// Whether a dialog responder answers instead of the user.
+[[nodiscard]] bool dialogResponderInstalled();
 
 } // namespace platform::ui

@@ -46,7 +46,7 @@ CustomizeDialog::CustomizeDialog(MdiFrame &frame, int flags)
     resize(760, 500);
 }
 
-int CustomizeDialog::exec()
+int CustomizeDialog::run()
 {
     return platform::ui::execDialog(*this);
 }

@@ -37,7 +37,9 @@ public:
 
     explicit CustomizeDialog(MdiFrame &frame, int flags = AllFlags);
 
-    int exec() override;
+    // Runs the dialog modally through the program's modal-dialog layer
+    // (platform::ui::execDialog), so that tests can answer it.
+    int run();
 
     [[nodiscard]] QTabWidget *pages() const { return m_pages; }
     // The page with that object name: "commands", "toolbars", "tools",

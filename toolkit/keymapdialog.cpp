@@ -67,7 +67,7 @@ KeyMapDialog::KeyMapDialog(MdiFrame &frame)
     fillTable();
 }
 
-int KeyMapDialog::exec()
+int KeyMapDialog::run()
 {
     return platform::ui::execDialog(*this);
 }

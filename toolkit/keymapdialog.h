@@ -21,7 +21,9 @@ class TOOLKIT_EXPORT KeyMapDialog : public QDialog
 public:
     explicit KeyMapDialog(MdiFrame &frame);
 
-    int exec() override;
+    // Runs the dialog modally through the program's modal-dialog layer
+    // (platform::ui::execDialog), so that tests can answer it.
+    int run();
 
     // One line per listed command: name, keys and description separated by
     // tabs, under a heading line.

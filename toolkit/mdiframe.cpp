@@ -348,20 +348,22 @@ void MdiFrame::fillWindowMenu()
 void MdiFrame::showWindowsDialog()
 {
     WindowsDialog dialog(*this);
-    dialog.exec();
+    dialog.run();
 }
 
 void MdiFrame::showCustomizeDialog(int flags)
 {
     CustomizeDialog dialog(*this, flags);
-    dialog.exec();
+    m_customizing = true;
+    dialog.run();
+    m_customizing = false;
     updateCommands();
 }
 
 void MdiFrame::showKeyMapDialog()
 {
     KeyMapDialog dialog(*this);
-    dialog.exec();
+    dialog.run();
 }
 
 // --- full screen ------------------------------------------------------------
@@ -476,8 +478,11 @@ void MdiFrame::updateCommands(const QList<int> &ids)
                 break;
             }
         }
-        if (!claimed)
+        if (!claimed) {
+            if (!m_disableUnclaimed)
+                continue;
             update.enabled = false;
+        }
         if (action->isEnabled() != update.enabled)
             action->setEnabled(update.enabled);
         if (update.checked) {

@@ -130,6 +130,8 @@ public:
     [[nodiscard]] int customizeCommand() const { return m_customizeCommand; }
     // `flags` are CustomizeDialog::Flag values.
     void showCustomizeDialog(int flags);
+    // True while the customisation dialog is open.
+    [[nodiscard]] bool isCustomizing() const { return m_customizing; }
     void showKeyMapDialog();
 
     // Display options kept by the workspace.
@@ -141,6 +143,9 @@ public:
     void removeCommandTarget(CommandTarget *target);
     // Gives the command to the first target that handles it.
     bool routeCommand(int id);
+    // A command no target claims is disabled (the default); with false it
+    // keeps the state it has, for programs that drive some actions directly.
+    void setDisableUnclaimedCommands(bool disable) { m_disableUnclaimed = disable; }
     // Brings the state of every command up to date.
     void updateCommands();
     // Brings the state of the given commands up to date.
@@ -153,6 +158,10 @@ public:
     bool handleCommand(int id) override;
     bool updateCommand(int id, CommandUpdate &update) override;
 
+    // The menu of the toolbar area: every toolbar and docking bar with a
+    // check mark, then the customise command. A program may offer its own.
+    QMenu *createPopupMenu() override;
+
 signals:
     // The full-screen mode changed.
     void fullScreenModeChanged(bool fullScreen);
@@ -162,7 +171,6 @@ protected:
     // window and agrees when none is left open.
     virtual bool queryClose();
     void closeEvent(QCloseEvent *event) override;
-    QMenu *createPopupMenu() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -194,6 +202,8 @@ private:
     int m_customizeCommand = 0;
     bool m_textLabels = false;
     bool m_userToolsAttached = false;
+    bool m_customizing = false;
+    bool m_disableUnclaimed = true;
 };
 
 } // namespace toolkit

@@ -122,7 +122,7 @@ void NewOrOpenDialog::setCurrentPage(Page page)
     m_tabs->setCurrentIndex(page == Page::New ? 0 : page == Page::Open ? 1 : 2);
 }
 
-int NewOrOpenDialog::exec()
+int NewOrOpenDialog::run()
 {
     return platform::ui::execDialog(*this);
 }

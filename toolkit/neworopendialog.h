@@ -49,7 +49,9 @@ public:
     void setOpenFolder(const QString &folder);
     void setCurrentPage(Page page);
 
-    int exec() override;
+    // Runs the dialog modally through the program's modal-dialog layer
+    // (platform::ui::execDialog), so that tests can answer it.
+    int run();
 
     [[nodiscard]] Choice choice() const { return m_choice; }
     [[nodiscard]] int newItemIndex() const { return m_newIndex; }

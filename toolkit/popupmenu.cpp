@@ -7,6 +7,8 @@
 #include "workspace.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -91,6 +93,10 @@ void PopupMenu::setSideText(const QString &text, const QFont &font)
     const QMargins margins = contentsMargins();
     const int band = text.isEmpty() ? 0 : QFontMetrics(font).height() + 2 * sideBandPadding;
     setContentsMargins(band, margins.top(), margins.right(), margins.bottom());
+    // The menu keeps its measured size until something like a font change
+    // tells it to measure its items again.
+    QEvent remeasure(QEvent::FontChange);
+    QCoreApplication::sendEvent(this, &remeasure);
 }
 
 void PopupMenu::paintEvent(QPaintEvent *event)

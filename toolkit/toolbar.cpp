@@ -146,7 +146,12 @@ void ToolBar::moveButton(int from, int to)
 void ToolBar::rebuild()
 {
     m_rebuilding = true;
+    const QList<QAction *> old = actions();
     clear();
+    for (QAction *action : old) {
+        if (action->isSeparator() && action->parent() == this)
+            action->deleteLater();
+    }
     for (int id : m_buttons) {
         if (id == 0)
             addSeparator();
@@ -164,10 +169,13 @@ void ToolBar::actionEvent(QActionEvent *event)
     if (QWidget *button = widgetForAction(event->action()))
         button->installEventFilter(this);
     if (!m_rebuilding) {
-        // An action added by other code than ours joins the button list.
+        // A separator or a command added by other code than ours joins the
+        // button list; any other action is not part of the saved layout.
+        const QAction *action = event->action();
         const int index = int(actions().indexOf(event->action()));
-        const int id = event->action()->isSeparator() ? 0 : CommandTable::idOf(event->action());
-        if (index >= 0 && (id == 0 || m_commands.action(id) == event->action())) {
+        const bool separator = action->isSeparator();
+        const int id = separator ? 0 : CommandTable::idOf(action);
+        if (index >= 0 && (separator || (id > 0 && m_commands.action(id) == action))) {
             m_buttons.insert(std::min<qsizetype>(index, m_buttons.size()), id);
             emit buttonsChanged();
         }
@@ -296,27 +304,34 @@ void ToolBar::dragMoveEvent(QDragMoveEvent *event)
 
 void ToolBar::dropEvent(QDropEvent *event)
 {
-    DraggedButton button;
-    if (!decodeButton(event->mimeData(), button)) {
+    auto *source = event->source() ? qobject_cast<ToolBar *>(event->source()) : nullptr;
+    if (!dropButton(event->mimeData(), event->position().toPoint(), source)) {
         QToolBar::dropEvent(event);
         return;
     }
-    int index = insertIndexAt(event->position().toPoint());
+    // The copy action tells the dragging toolbar that nothing is left for it
+    // to remove.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+bool ToolBar::dropButton(const QMimeData *data, const QPoint &pos, ToolBar *source)
+{
+    DraggedButton button;
+    if (!decodeButton(data, button))
+        return false;
+    int index = insertIndexAt(pos);
     if (button.sourceBar == m_barId && button.sourceIndex >= 0) {
         if (index > button.sourceIndex)
             --index;
         moveButton(button.sourceIndex, index);
-    } else {
-        // The button leaves its toolbar here; the copy action reported below
-        // tells the dragging toolbar that nothing is left for it to remove.
-        if (button.sourceIndex >= 0) {
-            if (auto *source = event->source() ? qobject_cast<ToolBar *>(event->source()) : nullptr)
-                source->removeButton(button.sourceIndex);
-        }
-        insertButton(index, button.commandId);
+        return true;
     }
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
+    // A button dragged from another toolbar leaves it.
+    if (button.sourceIndex >= 0 && source && source->barId() == button.sourceBar)
+        source->removeButton(button.sourceIndex);
+    insertButton(index, button.commandId);
+    return true;
 }
 
 } // namespace toolkit

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QToolBar>
 
+class QMimeData;
+
 namespace toolkit {
 
 class CommandTable;
@@ -70,6 +72,10 @@ public:
     // The index of the button (separators count) nearest to a point of the
     // toolbar, for dropping a command there.
     [[nodiscard]] int insertIndexAt(const QPoint &pos) const;
+    // Places a dragged button (from a toolbar or the customisation dialog's
+    // command list) where it falls; `source` is the toolbar it comes from,
+    // if any. False when the data holds no button.
+    bool dropButton(const QMimeData *data, const QPoint &pos, ToolBar *source);
 
 signals:
     void buttonsChanged();

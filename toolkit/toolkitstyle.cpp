@@ -273,9 +273,9 @@ void ToolkitStyle::drawMenuItem(const QStyleOption *option, QPainter *painter,
     copy.state &= ~State_Selected;
     const QColor text = look->menuTextColor(highlighted, enabled);
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        copy.palette.setColor(group, QPalette::Text, text);
-        copy.palette.setColor(group, QPalette::WindowText, text);
-        copy.palette.setColor(group, QPalette::ButtonText, text);
+        for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText,
+                                         QPalette::HighlightedText})
+            copy.palette.setColor(group, role, text);
     }
     QProxyStyle::drawControl(CE_MenuItem, &copy, painter, widget);
 }

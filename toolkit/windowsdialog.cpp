@@ -92,7 +92,7 @@ WindowsDialog::WindowsDialog(MdiFrame &frame)
     fillList();
 }
 
-int WindowsDialog::exec()
+int WindowsDialog::run()
 {
     return platform::ui::execDialog(*this);
 }

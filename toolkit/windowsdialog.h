@@ -22,8 +22,9 @@ class TOOLKIT_EXPORT WindowsDialog : public QDialog
 public:
     explicit WindowsDialog(MdiFrame &frame);
 
-    // Runs the dialog through the program's modal-dialog layer.
-    int exec() override;
+    // Runs the dialog modally through the program's modal-dialog layer
+    // (platform::ui::execDialog), so that tests can answer it.
+    int run();
 
     [[nodiscard]] QListWidget *windowList() const { return m_list; }
     [[nodiscard]] QList<QMdiSubWindow *> selectedWindows() const;

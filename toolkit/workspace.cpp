@@ -217,7 +217,7 @@ bool Workspace::loadState(MdiFrame &frame)
         bool ok = false;
         const int id = name.toInt(&ok);
         const int index = reg.readInt(imagesSection, name, -1);
-        if (ok && frame.userImages().icon(index).isNull() == false)
+        if (ok && !frame.userImages().icon(index).isNull())
             frame.commands().setUserImage(id, frame.userImages().icon(index), index);
     }
 
@@ -238,10 +238,11 @@ bool Workspace::loadState(MdiFrame &frame)
         loaded = true;
     }
 
-    if (m_keyboard)
-        loaded = m_keyboard->loadState(reg, section(keyboardKey), frame.commands()) || loaded;
+    // Tools first: their commands must exist before keys are given to them.
     if (m_userTools)
         loaded = m_userTools->loadState(reg, section(toolsKey)) || loaded;
+    if (m_keyboard)
+        loaded = m_keyboard->loadState(reg, section(keyboardKey), frame.commands()) || loaded;
 
     const QString lookSection = section(lookKey);
     const QString skinName = reg.readString(lookSection, QStringLiteral("Skin"));

@@ -1,11 +1,11 @@
 #include "console/cbugreportwizard.h"
 #include "console/cfinddialog.h"
-#include "console/colourbutton.h"
 #include "console/cstyleeditordialog.h"
 #include "console/stewardcommands.h"
 #include "console/styletemplates.h"
 
 #include "platform/registry.h"
+#include "toolkit/colorbutton.h"
 #include "scriptedui.h"
 #include "testfolder.h"
 
@@ -115,13 +115,19 @@ TEST_F(StyleEditorTest, ChoosersInsertTheirValues)
 {
     m_dir.write(QStringLiteral("walls.fps"), "");
     edit(commands::EditWallStyles, [](CStyleEditorDialog &d) {
-        auto *colour = d.findChild<ColourButton *>(QStringLiteral("1004"));
-        auto *red = colour->picker()->findChild<QToolButton *>(QStringLiteral("Rosso"));
+        auto *colour = d.findChild<toolkit::ColorButton *>(QStringLiteral("1004"));
+        colour->showPalette();
+        QToolButton *red = nullptr;
+        for (QToolButton *swatch : colour->findChildren<QToolButton *>()) {
+            if (swatch->toolTip() == QLatin1String("Rosso"))
+                red = swatch;
+        }
         ASSERT_TRUE(red);
         red->click();
         EXPECT_EQ(d.text(), "255,255,0,0");
         d.editor()->clear();
-        colour->picker()->findChild<QPushButton *>(QStringLiteral("Automatico"))->click();
+        colour->showPalette();
+        colour->findChild<QPushButton *>(QStringLiteral("automatic"))->click();
         EXPECT_EQ(d.text(), "255,0,0,0");
         d.editor()->clear();
         choose(d.findChild<QComboBox *>(QStringLiteral("1006")), QStringLiteral("Onda"));

@@ -2,12 +2,12 @@
 #include "console/crestoredefaultsdialog.h"
 #include "console/csaveconfigdialog.h"
 #include "console/cstewarddialog.h"
-#include "console/editlistbox.h"
 #include "console/stewardapp.h"
 #include "console/stewardcommands.h"
 
 #include "platform/registry.h"
-#include "toolkit/commandtable.h"
+#include "toolkit/editlistbox.h"
+#include "toolkit/menubutton.h"
 #include "scriptedui.h"
 #include "testfolder.h"
 
@@ -58,8 +58,10 @@ TEST_F(MaintenanceTest, EventViewerCloseBoxRewritesTheLog)
     writeLog();
     m_ui.on<CEventViewerDialog>([](CEventViewerDialog &d) {
         EXPECT_EQ(d.list()->items(), QStringList({"uno", "due", "tre"}));
-        d.list()->list()->selectAll();
-        d.list()->deleteSelected();
+        while (d.list()->count() > 0) {
+            d.list()->setCurrentIndex(0);
+            d.list()->deleteCurrent();
+        }
         d.close(); // the close box
         return int(QDialog::Rejected);
     });
@@ -72,8 +74,8 @@ TEST_F(MaintenanceTest, EventViewerEscapeKeepsTheLog)
 {
     writeLog();
     m_ui.on<CEventViewerDialog>([](CEventViewerDialog &d) {
-        d.list()->list()->selectAll();
-        d.list()->deleteSelected();
+        d.list()->setCurrentIndex(0);
+        d.list()->deleteCurrent();
         d.show();
         QTest::keyClick(&d, Qt::Key_Escape);
         EXPECT_FALSE(d.isVisible());
@@ -88,13 +90,13 @@ TEST_F(MaintenanceTest, EventViewerKeepsAnEditInProgress)
     writeLog();
     CEventViewerDialog d(m_dir.filePath(QStringLiteral("DOMORA.LOG")));
     d.show();
-    QListWidget *list = d.list()->list();
+    QListWidget *list = d.list()->listWidget();
     list->setCurrentRow(1);
     list->editItem(list->item(1));
     auto *editor = list->findChild<QLineEdit *>();
     ASSERT_TRUE(editor);
     editor->setText(QStringLiteral("due, corretto"));
-    d.list()->addItem();
+    d.list()->newItem();
     list->findChildren<QLineEdit *>().last()->setText(QStringLiteral("quattro"));
     d.close();
     EXPECT_EQ(m_dir.read(QStringLiteral("DOMORA.LOG")),
@@ -212,21 +214,20 @@ TEST_F(MaintenanceTest, RestoreDefaultsNeedsABoxAndDeletesTheChosenKeys)
 TEST(StewardWindow, ButtonsDropDownTheirCommands)
 {
     CStewardDialog window;
-    const QMenu *report = window.popup(1000);
+    const toolkit::MenuButton *report = window.button(1000);
     ASSERT_TRUE(report);
     QStringList texts;
-    for (const QAction *a : report->actions())
+    for (const QAction *a : report->commandMenu()->actions())
         texts << a->text();
     EXPECT_EQ(texts, QStringList({"&Creazione guidata di un rapporto...",
                                   "&Visualizzatore degli eventi...", "C&ancella eventi registrati",
                                   "Crea una c&opia degli eventi..."}));
-    EXPECT_EQ(toolkit::CommandTable::idOf(window.popup(1003)->actions().at(1)),
-              commands::EditRoomStyles);
     QSignalSpy chosen(&window, &CStewardDialog::commandChosen);
-    window.popup(1001)->actions().at(2)->trigger();
-    EXPECT_TRUE(chosen.isEmpty()); // dispatched once the menu has closed
-    QTRY_COMPARE(chosen.size(), 1);
-    EXPECT_EQ(chosen.at(0).at(0).toInt(), commands::RestoreBackup);
+    emit window.button(1001)->commandChosen(0); // the menu was dismissed
+    EXPECT_TRUE(chosen.isEmpty());
+    emit window.button(1003)->commandChosen(commands::EditRoomStyles);
+    ASSERT_EQ(chosen.size(), 1);
+    EXPECT_EQ(chosen.at(0).at(0).toInt(), commands::EditRoomStyles);
 }
 
 TEST(StewardWindow, AboutBoxTexts)
@@ -254,4 +255,24 @@ TEST(StewardStart, WithoutTheLanguageLibraryTheConsoleEndsSilently)
     EXPECT_TRUE(ui.messages.isEmpty());
     EXPECT_TRUE(ui.unexpectedDialogs.isEmpty());
     EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
+}
+
+TEST(StewardStart, WithTheLanguageLibraryTheMainWindowRunsInTheProgramFolder)
+{
+    const QString previous = QDir::currentPath();
+    TestFolder folder;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(DOMORA_PROGRAM_DIR "/localepack.so"),
+                            folder.filePath(QStringLiteral("localepack.so"))));
+    ScriptedUi ui;
+    QString currentWhileShown;
+    ui.on<CStewardDialog>([&currentWhileShown](CStewardDialog &d) {
+        currentWhileShown = QDir::currentPath();
+        EXPECT_EQ(d.windowTitle(), "Domora Management Console");
+        return int(QDialog::Accepted);
+    });
+    EXPECT_EQ(steward::run(folder.path() + u'/'), 0);
+    QDir::setCurrent(previous);
+    EXPECT_EQ(QFileInfo(currentWhileShown).canonicalFilePath(),
+              QFileInfo(folder.path()).canonicalFilePath());
+    EXPECT_TRUE(ui.unexpectedDialogs.isEmpty());
 }

@@ -93,3 +93,11 @@ TEST_F(EventLogTest, UnwritableLogIsSilentlyDropped)
     m_log.Log(EventLog::Error, QStringLiteral("x")); // must neither throw nor crash
     EXPECT_FALSE(QFile::exists(m_log.filePath()));
 }
+
+// A text of several lines is written as a text file writes it: CR LF throughout.
+TEST_F(EventLogTest, LineFeedsInsideATextBecomeCarriageReturnLineFeed)
+{
+    m_log.setLevel(1);
+    m_log.Log(1, QStringLiteral("prima\n\nseconda"));
+    EXPECT_EQ(content(), QByteArray("06/12/2026 06:13,06 - prima\r\n\r\nseconda\r\n"));
+}

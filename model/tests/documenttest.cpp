@@ -127,6 +127,19 @@ TEST_F(DocumentTest, PaperSizeIsAnnouncedToTheViews)
     EXPECT_EQ(view.printableAreas[0], Rect(145, 10, 280, 90));
 }
 
+TEST_F(DocumentTest, UndoBringsBackTheMarginsOfThePage)
+{
+    const auto doc = newDocument(CDomoraDoc::placard);
+    FakeView view(doc.get());
+    doc->setBorders(100, 10, 20, 110);
+    doc->CheckPoint();
+    view.printableAreas.clear();
+    ASSERT_TRUE(doc->Undo());
+    EXPECT_EQ(doc->borderLeft(), 145);
+    ASSERT_EQ(view.printableAreas.size(), 1u);
+    EXPECT_EQ(view.printableAreas[0], Rect(145, 10, 277, 100));
+}
+
 TEST_F(DocumentTest, AddAndRemoveKeepTheListTheLinksAndTheSelections)
 {
     CDomoraDoc doc;

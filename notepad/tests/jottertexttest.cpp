@@ -1,5 +1,7 @@
 #include "notepad/jottertext.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -65,6 +67,19 @@ TEST(JotterText, Utf8AndLineEnds)
     EXPECT_EQ(roundTrip(odd, &d), odd);
     EXPECT_EQ(d.format.encoding, Encoding::Utf8);
     EXPECT_FALSE(d.text.contains(QChar(0x2029)));
+
+    // A byte-order mark as the first character of the text, after the file's
+    // own mark, or with no mark of the file before it.
+    for (const QByteArray &marks :
+         {QByteArray("\xef\xbb\xbf\xef\xbb\xbfx"), QByteArray("\xef\xbb\xbf\xef\xbb\xbf"),
+          QByteArray("x\xef\xbb\xbf")}) {
+        EXPECT_EQ(roundTrip(marks, &d), marks) << marks.toHex().toStdString();
+        EXPECT_EQ(d.format.encoding, Encoding::Utf8);
+    }
+    QFile damaged(QStringLiteral(TEST_DATA_DIR "/double-bom.txt"));
+    ASSERT_TRUE(damaged.open(QIODevice::ReadOnly));
+    const QByteArray fromFuzzer = damaged.readAll();
+    EXPECT_EQ(roundTrip(fromFuzzer), fromFuzzer);
 
     // A UTF-8 file that already holds a stand-in is read byte by byte.
     const QByteArray standIn = "x\xef\x9f\xb0y";

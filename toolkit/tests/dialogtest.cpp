@@ -11,7 +11,9 @@
 #include "toolkit/shellmanager.h"
 #include "toolkit/toolbarcombobox.h"
 #include "toolkit/urllinkbutton.h"
+#include "toolkit/toolbarimages.h"
 #include "toolkit/usertoolsmanager.h"
+#include "toolkit/visualmanager.h"
 #include "toolkit/workspace.h"
 
 // The pages are internal, but the dialog is tested through them.
@@ -21,6 +23,7 @@
 #include "platform/registry.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFileDialog>
@@ -424,4 +427,69 @@ TEST_F(DialogTest, FolderPickerReturnsTheFolderOrNothing)
     EXPECT_EQ(shell.browseForFolder(nullptr, "Cartella"), QDir::cleanPath(dir.path()));
     ui::setDialogResponder([](QDialog &) { return int(QDialog::Rejected); });
     EXPECT_TRUE(shell.browseForFolder(nullptr, "Cartella").isEmpty());
+}
+
+TEST_F(DialogTest, UserImageChosenForACommandShowsOnItsButtons)
+{
+    QTemporaryDir dir;
+    QImage strip(32, 15, QImage::Format_RGB32);
+    strip.fill(Qt::yellow);
+    ASSERT_TRUE(strip.save(dir.filePath("tbar.bmp")));
+    ToolBarImages images;
+    ASSERT_TRUE(images.load(dir.filePath("tbar.bmp")));
+    m_frame->setUserImages(images);
+    CustomizeDialog dialog(*m_frame);
+    auto *page = static_cast<CustomizeCommandsPage *>(dialog.page("commands"));
+    page->selectCommand(cmd::EditPaste);
+    ui::setDialogResponder([](QDialog &d) {
+        auto *list = d.findChild<QListWidget *>();
+        list->setCurrentRow(2); // the second user image
+        return int(QDialog::Accepted);
+    });
+    page->chooseUserImage();
+    EXPECT_EQ(m_frame->commands().userImageIndex(cmd::EditPaste), 1);
+    EXPECT_EQ(
+        m_frame->commands().action(cmd::EditPaste)->icon().pixmap(16, 15).toImage().pixel(3, 3),
+        QColor(Qt::yellow).rgb());
+}
+
+TEST_F(DialogTest, LookPagePutsTheChosenLookInForce)
+{
+    VisualManager::setDefaultManager(nullptr);
+    CustomizeDialog dialog(*m_frame);
+    auto *page = static_cast<CustomizeLookPage *>(dialog.page("look"));
+    ASSERT_GE(page->looks()->count(), 2);
+    page->looks()->setCurrentRow(1);
+    EXPECT_EQ(VisualManager::instance()->name(), "Office XP");
+    page->looks()->setCurrentRow(0);
+    EXPECT_EQ(VisualManager::instance()->name(), "Standard");
+}
+
+TEST_F(DialogTest, OptionsPageSetsTipsAndLabels)
+{
+    ToolBar::setShowToolTips(true);
+    CustomizeDialog dialog(*m_frame);
+    QWidget *page = dialog.page("options");
+    const QList<QCheckBox *> boxes = page->findChildren<QCheckBox *>();
+    ASSERT_EQ(boxes.size(), 4);
+    boxes[0]->setChecked(false);
+    EXPECT_FALSE(ToolBar::showToolTips());
+    EXPECT_FALSE(boxes[1]->isEnabled());
+    boxes[0]->setChecked(true);
+    boxes[1]->setChecked(true);
+    EXPECT_TRUE(ToolBar::shortcutsInToolTips());
+    boxes[2]->setChecked(true);
+    EXPECT_EQ(m_bar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    boxes[2]->setChecked(false);
+    boxes[1]->setChecked(false);
+}
+
+TEST_F(DialogTest, NewOrOpenWithNothingChosenStaysOpen)
+{
+    NewOrOpenDialog dialog("Domora", {});
+    dialog.acceptCurrent();
+    EXPECT_EQ(dialog.choice(), NewOrOpenDialog::Choice::None);
+    dialog.setCurrentPage(NewOrOpenDialog::Page::Recent);
+    dialog.acceptCurrent();
+    EXPECT_EQ(dialog.choice(), NewOrOpenDialog::Choice::None);
 }

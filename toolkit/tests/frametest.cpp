@@ -1,6 +1,7 @@
 #include "toolkit/commandids.h"
 #include "toolkit/contextmenumanager.h"
 #include "toolkit/dockbar.h"
+#include "toolkit/keymapdialog.h"
 #include "toolkit/mdiframe.h"
 #include "toolkit/menubar.h"
 #include "toolkit/popupmenu.h"
@@ -11,10 +12,13 @@
 #include "platform/messagebox.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QTableWidget>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMimeData>
 #include <QTabBar>
 #include <QTest>
 
@@ -303,4 +307,64 @@ TEST_F(FrameTest, PlainTextOfCommands)
     EXPECT_EQ(frame.commands().description(cmd::FileSave), "Salva il documento");
     EXPECT_EQ(frame.commands().action(cmd::FileSave)->toolTip(), "Salva");
     EXPECT_EQ(frame.commands().action(cmd::EditPaste)->toolTip(), "Incolla");
+}
+
+TEST_F(FrameTest, ButtonDroppedOnAToolbarLandsWhereItFalls)
+{
+    const auto drop = [&](const QByteArray &payload, QPoint at) {
+        QMimeData data;
+        data.setData("application/x-domora-toolbar-button", payload);
+        return bar->dropButton(&data, at, bar);
+    };
+    // A command from the customisation dialog's list, dropped before the first button.
+    EXPECT_TRUE(drop("57637 0 -1", QPoint(1, bar->height() / 2)));
+    EXPECT_EQ(bar->buttons(), QList<int>({cmd::EditPaste, cmd::FileSave, 0, cmd::EditCopy}));
+    // The toolbar's own first button, dragged past its last one.
+    EXPECT_TRUE(drop("57637 32822 0", QPoint(bar->width() - 1, bar->height() / 2)));
+    EXPECT_EQ(bar->buttons(), QList<int>({cmd::FileSave, 0, cmd::EditCopy, cmd::EditPaste}));
+    EXPECT_FALSE(drop("garbage", QPoint(1, 1)));
+    EXPECT_EQ(bar->buttons().size(), 4);
+}
+
+TEST_F(FrameTest, ToolbarMenuListsTheBarsAndEndsWithCustomize)
+{
+    SizingBar *project = frame.createSizingBar(169, "Progetto", new QLabel("x"), {200, 200});
+    frame.dockBar(project, Qt::LeftDockWidgetArea);
+    frame.commands().add({32771, "&Personalizza..."});
+    frame.setCustomizeCommand(32771);
+    std::unique_ptr<QMenu> menu(frame.createPopupMenu());
+    QStringList texts;
+    for (QAction *a : menu->actions())
+        texts.append(a->isSeparator() ? "-" : a->text());
+    EXPECT_EQ(texts, QStringList({"Disegno", "-", "Progetto", "-", "&Personalizza..."}));
+    EXPECT_TRUE(menu->actions().first()->isChecked());
+}
+
+TEST_F(FrameTest, HiddenCommandsStayOutOfTheCategories)
+{
+    PopupMenu *edit = frame.toolkitMenuBar()->addPopup("&Modifica");
+    edit->addCommand(cmd::EditCopy);
+    PopupMenu *sub = edit->addPopup("&Speciale");
+    sub->addCommand(cmd::EditPaste);
+    frame.commands().action(cmd::WindowCascade)->setVisible(false);
+    KeyMapDialog dialog(frame);
+    QStringList categories;
+    for (int i = 0; i < dialog.categories()->count(); ++i)
+        categories.append(dialog.categories()->itemText(i));
+    EXPECT_EQ(categories, QStringList({"All Commands", "Modifica", "Other Commands"}));
+    dialog.categories()->setCurrentIndex(1);
+    EXPECT_EQ(dialog.table()->rowCount(), 2); // the submenu's command counts too
+    EXPECT_FALSE(dialog.keyMapText().contains("Sovrapponi"));
+}
+
+TEST_F(FrameTest, UnclaimedCommandsCanBeLeftAlone)
+{
+    QAction *paste = frame.commands().action(cmd::EditPaste);
+    frame.setDisableUnclaimedCommands(false);
+    paste->setEnabled(true);
+    frame.updateCommands();
+    EXPECT_TRUE(paste->isEnabled());
+    frame.setDisableUnclaimedCommands(true);
+    frame.updateCommands();
+    EXPECT_FALSE(paste->isEnabled());
 }

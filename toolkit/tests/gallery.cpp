@@ -268,10 +268,12 @@ int main(int argc, char **argv)
     QTimer::singleShot(300, &frame, [&] {
         QWidget *shown = nullptr;
         if (what == "customize") {
-            auto *d = new CustomizeDialog(frame);
+            // Through the modal layer, as the programs open it.
+            CustomizeDialog dialog(frame);
             if (argc > 3)
-                d->pages()->setCurrentIndex(QString(argv[3]).toInt());
-            shown = d;
+                dialog.pages()->setCurrentIndex(QString(argv[3]).toInt());
+            dialog.run();
+            return;
         } else if (what == "keymap") {
             shown = new KeyMapDialog(frame);
         } else if (what == "windows") {
@@ -318,6 +320,16 @@ int main(int argc, char **argv)
             auto *menu = frame.toolkitMenuBar()->popups().at(1);
             menu->popup(frame.mapToGlobal(QPoint(60, 40)));
             menu->setActiveAction(menu->actions().at(2));
+            return;
+        } else if (what == "fullscreen") {
+            frame.setFullScreenMode(true);
+            return;
+        } else if (what == "tearoff") {
+            auto *menu = frame.toolkitMenuBar()->popups().at(3);
+            menu->popup(frame.mapToGlobal(QPoint(180, 40)));
+            return;
+        } else if (what == "toolerror") {
+            frame.routeCommand(workspace.userToolsManager()->commandOf(1));
             return;
         } else if (what == "tools") {
             auto *menu = frame.toolkitMenuBar()->popups().at(4);

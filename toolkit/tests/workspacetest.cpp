@@ -1,17 +1,24 @@
 #include "toolkit/commandtable.h"
 #include "toolkit/keyboardmanager.h"
+#include "toolkit/mdiframe.h"
 #include "toolkit/popupmenu.h"
 #include "toolkit/tearoffmanager.h"
 #include "toolkit/usertoolsmanager.h"
 #include "toolkit/workspace.h"
 
+#include "toolkit/visualmanager.h"
+#include "toolkit/visualmanagerxp.h"
+
 #include "platform/messagebox.h"
+#include "platform/paths.h"
 #include "platform/registry.h"
 
+#include <QAction>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QWidget>
@@ -292,4 +299,102 @@ TEST_F(WorkspaceTest, ToolsMenuListsTheToolsInPlaceOfThePlaceholder)
     tools->removeTool(119);
     emit menu.aboutToShow();
     EXPECT_EQ(menu.commandIds(), QList<int>({119, 0, 100}));
+}
+
+TEST_F(WorkspaceTest, KeysOfUserToolsComeBackWithTheTools)
+{
+    {
+        Workspace workspace("Domora");
+        workspace.initKeyboardManager();
+        workspace.enableUserTools(32971, 119, 128);
+        MdiFrame frame;
+        frame.loadFrame();
+        workspace.userToolsManager()->addTool({"Blocco appunti", "jotter"});
+        workspace.userToolsManager()->addTool({"Chromatrix", "chromatrix"});
+        ASSERT_NE(frame.commands().action(120), nullptr);
+        EXPECT_EQ(frame.commands().action(120)->text(), "Chromatrix");
+        ASSERT_TRUE(KeyboardManager::assign(frame.commands(), 120, QKeySequence("Ctrl+F9")));
+        ASSERT_TRUE(workspace.saveState(frame));
+    }
+    Workspace workspace("Domora");
+    workspace.initKeyboardManager();
+    workspace.enableUserTools(32971, 119, 128);
+    MdiFrame frame;
+    EXPECT_TRUE(frame.loadFrame());
+    ASSERT_EQ(workspace.userToolsManager()->tools().size(), 2);
+    EXPECT_EQ(KeyboardManager::commandForKey(frame.commands(), QKeySequence("Ctrl+F9")), 120);
+}
+
+TEST_F(WorkspaceTest, DamagedSavedLayoutLeavesTheBuiltInOne)
+{
+    platform::Registry reg("Domora");
+    reg.writeInt("Interface\\Frame", "Version", 1);
+    reg.writeString("Interface\\Frame", "State", "%%% not base64 %%%");
+    reg.writeString("Interface\\Frame", "Geometry", "AAAA");
+    reg.writeString("Interface\\ToolBars\\59392", "Buttons", "57600,x,-4,,99999999999,0");
+    reg.writeInt("Interface\\ToolBars\\70000", "User", 1);
+    reg.writeString("Interface\\ToolBars\\70000", "Title", "Fuori intervallo");
+    reg.writeInt("Interface\\Tools", "Count", 1000000);
+    reg.writeString("Interface\\Look", "Skin", "Nessuna pelle");
+    reg.writeInt("Interface\\UserImages", "57600", 99);
+    reg.sync();
+
+    Workspace workspace("Domora");
+    workspace.initKeyboardManager();
+    workspace.enableUserTools(32971, 119, 128);
+    MdiFrame frame;
+    frame.enableUserToolBars(59432, 59441);
+    frame.commands().add({57600, "&Nuovo"});
+    ToolBar *standard = frame.createToolBar(59392, "Standard", {{57600}});
+    frame.dockToolBar(standard, Qt::TopToolBarArea);
+    frame.loadFrame();
+    EXPECT_EQ(standard->buttons(), QList<int>({57600, 0}));
+    EXPECT_TRUE(frame.userToolBars().isEmpty());
+    EXPECT_LE(workspace.userToolsManager()->tools().size(), 10);
+    EXPECT_EQ(frame.commands().userImageIndex(57600), -1);
+    EXPECT_EQ(frame.toolBarArea(standard), Qt::TopToolBarArea);
+}
+
+TEST_F(WorkspaceTest, ChosenLookComesBack)
+{
+    {
+        Workspace workspace("Domora");
+        MdiFrame frame;
+        VisualManager::setDefaultManager(nullptr);
+        ASSERT_TRUE(workspace.saveState(frame));
+    }
+    VisualManager::setDefaultManager(std::make_unique<VisualManagerXP>());
+    {
+        Workspace workspace("Domora");
+        MdiFrame frame;
+        frame.loadFrame();
+        EXPECT_EQ(VisualManager::instance()->name(), "Standard");
+    }
+    VisualManager::setDefaultManager(std::make_unique<VisualManagerXP>());
+    {
+        Workspace workspace("Domora");
+        MdiFrame frame;
+        ASSERT_TRUE(workspace.saveState(frame));
+    }
+    VisualManager::setDefaultManager(nullptr);
+    Workspace workspace("Domora");
+    MdiFrame frame;
+    frame.loadFrame();
+    EXPECT_EQ(VisualManager::instance()->name(), "Office XP");
+}
+
+TEST_F(WorkspaceTest, ToolPathsAreFoundBesideTheProgramAndOnThePath)
+{
+    QTemporaryDir folder;
+    QFile tool(folder.filePath("jotter"));
+    ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
+    tool.close();
+    platform::setProgramFolder(folder.path());
+    EXPECT_EQ(UserToolsManager::resolveProgram("jotter"), QFileInfo(tool).absoluteFilePath());
+    EXPECT_EQ(UserToolsManager::resolveProgram(tool.fileName()),
+              QFileInfo(tool).absoluteFilePath());
+    EXPECT_EQ(UserToolsManager::resolveProgram("sh"), QStandardPaths::findExecutable("sh"));
+    EXPECT_TRUE(UserToolsManager::resolveProgram("").isEmpty());
+    EXPECT_TRUE(UserToolsManager::resolveProgram("sottocartella/nessuno").isEmpty());
+    platform::setProgramFolder({});
 }
