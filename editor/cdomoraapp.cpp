@@ -56,7 +56,7 @@ QString instanceSocketName()
 } // namespace
 
 CDomoraApp::CDomoraApp(QStringList arguments, QObject *parent)
-    : QObject(parent), m_arguments(std::move(arguments)),
+    : QObject(parent), m_arguments(std::move(arguments)), m_startFolder(QDir::currentPath()),
       m_reg(std::make_unique<platform::Registry>(QStringLiteral("Domora"))),
       m_log(platform::programFolder() + QStringLiteral("DOMORA.LOG")),
       m_toolkit(std::make_unique<UiToolkit>()), m_terminate([](int code) {
@@ -131,8 +131,11 @@ bool CDomoraApp::InitInstance()
     if (reg.readInt(settings, QStringLiteral("RunBatchAtStartup"), 1) != 0)
         runStartupScripts();
 
-    // 9. A plain start opens nothing.
+    // 9. A plain start opens nothing. A document named on the command line
+    // is where the user meant it, not in the program folder.
     m_cmdInfo = CDomoraCommandLineInfo::parse(m_arguments);
+    if (!m_cmdInfo.fileName.isEmpty())
+        m_cmdInfo.fileName = QDir(m_startFolder).absoluteFilePath(m_cmdInfo.fileName);
 
     // 10. A new executable starts with the built-in bars and menus.
     if (reg.readInt(settings, QStringLiteral("CheckExeTimeStamp2"), 1) != 0 &&

@@ -95,6 +95,7 @@ private:
     int endProcess(int exitCode);
 
     QStringList m_arguments;
+    QString m_startFolder; // the working folder the editor was started in
     std::unique_ptr<platform::Registry> m_reg;
     mutable EventLog m_log;
     std::unique_ptr<UiToolkit> m_toolkit;

@@ -36,6 +36,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTimer>
 #include <QUrl>
 
@@ -221,6 +222,9 @@ void CDomoraView::applyInitialZoom()
     SetZoomExtent({doc.paperSize().cx, doc.paperSize().cy});
     if (doc.GetDocType() == CDomoraDoc::normal) {
         ZoomFitSide(true, size());
+        // A new window starts at the top of the sheet.
+        horizontalScrollBar()->setValue(0);
+        verticalScrollBar()->setValue(0);
     } else {
         ZoomFitPage();
     }

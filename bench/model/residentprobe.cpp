@@ -16,8 +16,11 @@ int main(int argc, char *argv[])
     CDomoraDoc doc;
     if (doc.OnOpenDocument(QString::fromLocal8Bit(argv[1])).isError())
         return 1;
-    while (doc.undoCount() < 5)
+    // Each snapshot records a change, as after an editing command.
+    for (int i = 0; i < 10 && doc.undoCount() < 5; ++i) {
+        doc.setDocValue(doc.docValue() + 1);
         doc.CheckPoint();
+    }
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {

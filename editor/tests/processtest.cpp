@@ -104,6 +104,14 @@ TEST_F(EditorProcess, ExportModeWritesThePictureBesideTheDocument)
         // A room's fill shows inside the picture.
         EXPECT_NE(picture.pixel(60, 40), qRgb(255, 255, 255));
     }
+    // A name relative to where the editor is started from.
+    writePlan(QStringLiteral("relativa.fpd"), 2);
+    m_first.setWorkingDirectory(m_dir.path());
+    startEditor(m_first, {QStringLiteral("/export:relativa.fpd")});
+    ASSERT_TRUE(m_first.waitForFinished(60000));
+    EXPECT_EQ(m_first.exitCode(), 0) << m_first.readAllStandardError().constData();
+    EXPECT_TRUE(QFile::exists(m_dir.filePath(QStringLiteral("relativa.fpd.jpg"))));
+
     // The export drew at the best quality, and that is what was kept.
     platform::Registry reg(QStringLiteral("Domora"));
     EXPECT_EQ(reg.readInt(QStringLiteral("Settings"), QStringLiteral("Performance"), 0), 5);
