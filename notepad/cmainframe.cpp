@@ -205,15 +205,12 @@ void CMainFrame::fillToolBarMenu(toolkit::PopupMenu *menu)
 {
     menu->clear();
     menu->addCommand(cmd::ViewToolBar);
-    // One entry per user toolbar, named after it.
+    // One entry per user toolbar; the update pass names it after the toolbar.
     const QList<toolkit::ToolBar *> userBars = userToolBars();
-    for (int i = 0;
-         i < userBars.size() && i <= jottercmd::UserToolBarLast - jottercmd::UserToolBarFirst;
-         ++i) {
-        QAction *action = commands().action(jottercmd::UserToolBarFirst + i);
-        action->setText(userBars[i]->windowTitle());
-        menu->addAction(action);
-    }
+    const int entries = std::min<int>(int(userBars.size()),
+                                      jottercmd::UserToolBarLast - jottercmd::UserToolBarFirst + 1);
+    for (int i = 0; i < entries; ++i)
+        menu->addCommand(jottercmd::UserToolBarFirst + i);
     menu->addCommand(cmd::Separator);
     menu->addCommand(jottercmd::Customize);
     updateCommands();
@@ -372,6 +369,10 @@ bool CMainFrame::updateCommand(int id, toolkit::CommandUpdate &update)
         const toolkit::ToolBar *bar = userToolBarAt(id - jottercmd::UserToolBarFirst);
         update.enabled = bar != nullptr;
         update.checked = bar && bar->isVisible();
+        if (bar)
+            update.text = bar->windowTitle();
+        // Entries of toolbars that do not exist stay out of the command lists.
+        commands().action(id)->setVisible(bar != nullptr);
         return true;
     }
     switch (id) {
