@@ -28,11 +28,13 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
+#include <QMimeData>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QUrl>
 
 namespace cmd = toolkit::cmd;
 
@@ -73,7 +75,7 @@ QString installIconFile()
 
 } // namespace
 
-CJotterApp::CJotterApp(QObject *parent) : QObject(parent)
+CJotterApp::CJotterApp(QObject *parent) : QObject(parent), m_recentFiles(jottercmd::recentFileCount)
 {
 }
 
@@ -301,6 +303,18 @@ void CJotterApp::openFiles(const QStringList &paths)
 {
     for (const QString &path : paths)
         openDocument(path);
+}
+
+QStringList CJotterApp::localFiles(const QMimeData *mime)
+{
+    QStringList files;
+    if (!mime || !mime->hasUrls())
+        return files;
+    for (const QUrl &url : mime->urls()) {
+        if (url.isLocalFile())
+            files.append(url.toLocalFile());
+    }
+    return files;
 }
 
 void CJotterApp::closeDocument(CJotterDoc *doc)

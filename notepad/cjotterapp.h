@@ -15,6 +15,7 @@
 class CJotterDoc;
 class CMainFrame;
 struct JotterCommandLine;
+class QMimeData;
 class QPrinter;
 class QWidget;
 
@@ -68,6 +69,8 @@ public:
     // showing it; reports a failure and returns nullptr.
     CJotterDoc *openDocument(const QString &path);
     void openFiles(const QStringList &paths);
+    // The local files among dropped or pasted data.
+    [[nodiscard]] static QStringList localFiles(const QMimeData *mime);
     // Closes every window of the document without asking.
     void closeDocument(CJotterDoc *doc);
     // Asks about every modified document in turn; false as soon as the user
@@ -99,7 +102,7 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<CMainFrame> m_frame;
     QList<CJotterDoc *> m_documents; // children of the application object
-    RecentFileList m_recentFiles{4};
+    RecentFileList m_recentFiles;
     int m_untitledCount = 0;
     int m_exitCode = 0;
     bool m_mailAvailable = false;

@@ -16,7 +16,6 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFontDatabase>
-#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -24,7 +23,6 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
-#include <QUrl>
 
 namespace cmd = toolkit::cmd;
 
@@ -40,18 +38,6 @@ QTextDocument::FindFlags findFlags(const FindOptions &options)
     if (!options.forward)
         flags |= QTextDocument::FindBackward;
     return flags;
-}
-
-QStringList localFiles(const QMimeData *mime)
-{
-    QStringList files;
-    if (!mime || !mime->hasUrls())
-        return files;
-    for (const QUrl &url : mime->urls()) {
-        if (url.isLocalFile())
-            files.append(url.toLocalFile());
-    }
-    return files;
 }
 
 } // namespace
@@ -301,7 +287,7 @@ void CJotterView::contextMenuEvent(QContextMenuEvent *event)
 // dragged text is inserted as usual.
 void CJotterView::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!localFiles(event->mimeData()).isEmpty()) {
+    if (!CJotterApp::localFiles(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
         return;
     }
@@ -310,7 +296,7 @@ void CJotterView::dragEnterEvent(QDragEnterEvent *event)
 
 void CJotterView::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (!localFiles(event->mimeData()).isEmpty()) {
+    if (!CJotterApp::localFiles(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
         return;
     }
@@ -319,7 +305,7 @@ void CJotterView::dragMoveEvent(QDragMoveEvent *event)
 
 void CJotterView::dropEvent(QDropEvent *event)
 {
-    const QStringList files = localFiles(event->mimeData());
+    const QStringList files = CJotterApp::localFiles(event->mimeData());
     if (!files.isEmpty()) {
         event->acceptProposedAction();
         // Opening may ask questions: not inside the drop.

@@ -28,29 +28,9 @@
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMimeData>
 #include <QTimer>
-#include <QUrl>
 
 namespace cmd = toolkit::cmd;
-
-namespace {
-
-constexpr int recentFileCount = 4;
-
-QStringList localFiles(const QMimeData *mime)
-{
-    QStringList files;
-    if (!mime || !mime->hasUrls())
-        return files;
-    for (const QUrl &url : mime->urls()) {
-        if (url.isLocalFile())
-            files.append(url.toLocalFile());
-    }
-    return files;
-}
-
-} // namespace
 
 CMainFrame::CMainFrame(CJotterApp &app, QWidget *parent) : toolkit::MdiFrame(parent), m_app(app)
 {
@@ -114,8 +94,8 @@ bool CMainFrame::createBars()
         createStatusBar({0, cmd::IndicatorCaps, cmd::IndicatorNum, cmd::IndicatorScroll});
     if (!status)
         return false;
-    m_idleLabel = new QLabel(jotterstrings::text(jotterstrings::Idle), status);
-    status->addWidget(m_idleLabel, 1);
+    // Shown whenever no command description is.
+    status->addWidget(new QLabel(jotterstrings::text(jotterstrings::Idle), status), 1);
     return true;
 }
 
@@ -153,7 +133,7 @@ void CMainFrame::buildMenus(bool documentMenu)
         file->addCommand(cmd::FileSendMail);
     }
     file->addCommand(cmd::Separator);
-    for (int i = 0; i < recentFileCount; ++i)
+    for (int i = 0; i < m_app.recentFiles().capacity(); ++i)
         file->addCommand(cmd::FileMruFirst + i);
     file->addCommand(cmd::Separator);
     file->addCommand(cmd::AppExit);
@@ -171,7 +151,16 @@ void CMainFrame::buildMenus(bool documentMenu)
     toolkit::PopupMenu *view = bar->addPopup(QStringLiteral("&Visualizza"));
     toolkit::PopupMenu *toolBars = view->addPopup(QStringLiteral("&Barre degli strumenti"));
     toolBars->addCommand(jottercmd::ToolBarsPlaceholder);
-    connect(toolBars, &QMenu::aboutToShow, this, [this, toolBars] { fillToolBarMenu(toolBars); });
+    // The placeholder gives way to the toolbar list, except while the menus
+    // are being customised.
+    connect(toolBars, &QMenu::aboutToShow, this, [this, toolBars] {
+        if (!isCustomizing()) {
+            fillToolBarMenu(toolBars);
+        } else if (toolBars->commandIds() != QList<int>{jottercmd::ToolBarsPlaceholder}) {
+            toolBars->clear();
+            toolBars->addCommand(jottercmd::ToolBarsPlaceholder);
+        }
+    });
     view->addCommand(cmd::ViewStatusBar);
 
     if (documentMenu) {
@@ -183,7 +172,6 @@ void CMainFrame::buildMenus(bool documentMenu)
 
     toolkit::PopupMenu *help = bar->addPopup(QStringLiteral("&?"));
     help->addCommand(jottercmd::KeyboardMap);
-    help->addCommand(cmd::Separator);
     help->addCommand(cmd::AppAbout);
     updateCommands();
 }
@@ -199,7 +187,7 @@ void CMainFrame::fillRecentFiles()
 {
     const RecentFileList &recent = m_app.recentFiles();
     const QString current = QDir::currentPath();
-    for (int i = 0; i < recentFileCount; ++i) {
+    for (int i = 0; i < recent.capacity(); ++i) {
         QAction *action = commands().action(cmd::FileMruFirst + i);
         if (i < recent.count()) {
             action->setText(RecentFileList::menuText(i, recent.file(i), current));
@@ -217,15 +205,12 @@ void CMainFrame::fillToolBarMenu(toolkit::PopupMenu *menu)
 {
     menu->clear();
     menu->addCommand(cmd::ViewToolBar);
-    // One entry per user toolbar, named after it.
+    // One entry per user toolbar; the update pass names it after the toolbar.
     const QList<toolkit::ToolBar *> userBars = userToolBars();
-    for (int i = 0;
-         i < userBars.size() && i <= jottercmd::UserToolBarLast - jottercmd::UserToolBarFirst;
-         ++i) {
-        QAction *action = commands().action(jottercmd::UserToolBarFirst + i);
-        action->setText(userBars[i]->windowTitle());
-        menu->addAction(action);
-    }
+    const int entries = std::min<int>(int(userBars.size()),
+                                      jottercmd::UserToolBarLast - jottercmd::UserToolBarFirst + 1);
+    for (int i = 0; i < entries; ++i)
+        menu->addCommand(jottercmd::UserToolBarFirst + i);
     menu->addCommand(cmd::Separator);
     menu->addCommand(jottercmd::Customize);
     updateCommands();
@@ -384,6 +369,10 @@ bool CMainFrame::updateCommand(int id, toolkit::CommandUpdate &update)
         const toolkit::ToolBar *bar = userToolBarAt(id - jottercmd::UserToolBarFirst);
         update.enabled = bar != nullptr;
         update.checked = bar && bar->isVisible();
+        if (bar)
+            update.text = bar->windowTitle();
+        // Entries of toolbars that do not exist stay out of the command lists.
+        commands().action(id)->setVisible(bar != nullptr);
         return true;
     }
     switch (id) {
@@ -423,13 +412,13 @@ bool CMainFrame::queryClose()
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!localFiles(event->mimeData()).isEmpty())
+    if (!CJotterApp::localFiles(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent *event)
 {
-    const QStringList files = localFiles(event->mimeData());
+    const QStringList files = CJotterApp::localFiles(event->mimeData());
     if (files.isEmpty())
         return;
     event->acceptProposedAction();

@@ -10,7 +10,6 @@ class CChildFrame;
 class CJotterApp;
 class CJotterDoc;
 class FindReplaceDialog;
-class QLabel;
 
 namespace toolkit {
 class PopupMenu;
@@ -69,5 +68,4 @@ private:
     bool m_documentMenu = false;
     bool m_menusBuilt = false;
     QPointer<FindReplaceDialog> m_findDialog;
-    QLabel *m_idleLabel = nullptr;
 };

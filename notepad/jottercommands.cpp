@@ -128,7 +128,7 @@ void registerCommands(toolkit::CommandTable &commands)
         commands.add(CommandInfo(e.id, QString::fromUtf8(e.text), QString::fromUtf8(e.prompt),
                                  jottericons::commandIcon(e.id), e.shortcuts));
 
-    for (int id = cmd::FileMruFirst; id < cmd::FileMruFirst + 4; ++id)
+    for (int id = cmd::FileMruFirst; id < cmd::FileMruFirst + recentFileCount; ++id)
         commands.add(CommandInfo(id, jotterstrings::text(jotterstrings::RecentFilesPlaceholder),
                                  QStringLiteral("Apre questo documento\nDocumento recente")));
     for (int id = UserToolBarFirst; id <= UserToolBarLast; ++id)

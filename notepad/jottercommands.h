@@ -19,6 +19,9 @@ constexpr int KeyboardMap = 32825;
 constexpr int UserToolBarIdFirst = 0xE828;
 constexpr int UserToolBarIdLast = 0xE831;
 
+// The File menu lists this many recent files.
+constexpr int recentFileCount = 4;
+
 // Menus.
 constexpr int MainMenu = 128; // no document open
 constexpr int DocumentMenu = 129;

@@ -423,6 +423,10 @@ TEST_F(JotterApp, UserToolBarCommandsEnableAndTick)
     EXPECT_TRUE(action(first + 1)->isEnabled());
     EXPECT_FALSE(action(first + 2)->isEnabled());
     EXPECT_FALSE(action(first + 2)->isChecked());
+    // Only existing toolbars are listed, under their names.
+    EXPECT_EQ(action(first)->text(), "Mia barra");
+    EXPECT_TRUE(action(first + 1)->isVisible());
+    EXPECT_FALSE(action(first + 2)->isVisible());
 
     command(first + 1);
     EXPECT_FALSE(other->isVisible());
