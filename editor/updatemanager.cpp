@@ -4,6 +4,7 @@
 #include "editor/updatelist.h"
 #include "platform/internet.h"
 #include "platform/messagebox.h"
+#include "platform/waitcursor.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/registry.h"
@@ -31,16 +32,6 @@ bool isSystemFolder(const QString &name)
 {
     return name.compare(QLatin1String("@SYSTEM"), Qt::CaseInsensitive) == 0;
 }
-
-// Wait cursor for the lifetime of the object.
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
 
 } // namespace
 
@@ -164,7 +155,7 @@ int UpdateManager::CheckForUpdates(int /*forced*/)
                         "alcuni minuti ed è necessario non utilizzare l'applicativo sul server."));
         bool copied = false;
         {
-            WaitCursor wait;
+            platform::ui::WaitCursor wait;
             showProgress(QStringLiteral("Aggiornamento da ") + share);
             copied = SyncFromShare(share, m_folder + stagingFolder + QLatin1Char('/'), false);
             hideProgress();
@@ -288,7 +279,7 @@ bool UpdateManager::ProcessUpdateList(const QString &text)
 bool UpdateManager::DownloadFile(const QString &url, const QString &localPath,
                                  const QDateTime &remoteDate, qint64 expectedSize)
 {
-    WaitCursor wait;
+    platform::ui::WaitCursor wait;
     showProgress(QDir::toNativeSeparators(localPath));
     QFileInfo(localPath).absoluteDir().mkpath(QStringLiteral("."));
     QFile file(localPath);

@@ -6,6 +6,7 @@
 #include "ftpclient/strings.h"
 #include "platform/internet.h"
 #include "platform/messagebox.h"
+#include "platform/waitcursor.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -15,19 +16,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-
-namespace {
-
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
-
-} // namespace
 
 CBrowserDlg::CBrowserDlg(QWidget *parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -135,7 +123,7 @@ void CBrowserDlg::OnRead()
         return;
     }
 
-    WaitCursor wait;
+    platform::ui::WaitCursor wait;
     m_address->setEditText(address);
     m_address->lineEdit()->selectAll();
     if (ftpaddress::isUsableFtp(*parts)) {

@@ -3,6 +3,7 @@
 #include "ftpclient/ftpaddress.h"
 #include "ftpclient/ftpicons.h"
 #include "platform/internet.h"
+#include "platform/waitcursor.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -10,15 +11,6 @@
 namespace {
 
 constexpr int imageRole = Qt::UserRole + 1;
-
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
 
 } // namespace
 
@@ -100,7 +92,7 @@ void CFtpTreeCtrl::FillFolder(const QString &path, QTreeWidgetItem *item)
 
 void CFtpTreeCtrl::ShowConnection(platform::FtpConnection *connection, const QString &path)
 {
-    WaitCursor wait;
+    platform::ui::WaitCursor wait;
     m_filling = true;
     clear();
     m_filling = false;
