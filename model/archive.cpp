@@ -1,6 +1,7 @@
 #include "archive.h"
 
 #include "model/classregistry.h"
+#include "model/objectrecycler.h"
 #include "platform/codepage.h"
 
 #include <QCoreApplication>
@@ -49,6 +50,15 @@ ArchiveWriter::ArchiveWriter(ItemStore *items, qsizetype reserveBytes) : m_items
     m_capacity = m_buffer.size();
 }
 
+ArchiveWriter::ArchiveWriter(QByteArray buffer, qsizetype reserveBytes) : m_items(nullptr)
+{
+    if (buffer.isDetached())
+        m_buffer = std::move(buffer);
+    m_buffer.resize(std::max({reserveBytes, m_buffer.capacity(), qsizetype{64}}));
+    m_data = m_buffer.data();
+    m_capacity = m_buffer.size();
+}
+
 void ArchiveWriter::grow(qsizetype needed)
 {
     qsizetype capacity = m_capacity;
@@ -59,6 +69,26 @@ void ArchiveWriter::grow(qsizetype needed)
     m_capacity = capacity;
 }
 
+void ArchiveWriter::compareWritten()
+{
+    const qsizetype end = std::min(m_size, m_reference->size());
+    if (std::memcmp(m_data + m_matched, m_reference->constData() + m_matched,
+                    static_cast<size_t>(end - m_matched)) != 0 ||
+        end < m_size) {
+        m_differs = true;
+        return;
+    }
+    m_matched = end;
+}
+
+bool ArchiveWriter::equalsReference()
+{
+    if (!m_reference)
+        return false;
+    compareStep();
+    return !m_differs && m_size == m_reference->size();
+}
+
 void ArchiveWriter::writeDouble(double v)
 {
     quint64 bits;
@@ -67,39 +97,46 @@ void ArchiveWriter::writeDouble(double v)
     put(&le, 8);
 }
 
-void ArchiveWriter::writeStringLength(quint32 length)
+namespace {
+
+char *putStringLength(char *out, quint32 length)
 {
     if (length < 255) {
-        writeByte(static_cast<quint8>(length));
+        *out++ = static_cast<char>(length);
     } else if (length < 0xFFFE) {
-        writeByte(0xFF);
-        writeWord(static_cast<quint16>(length));
+        *out++ = static_cast<char>(0xFF);
+        qToUnaligned(qToLittleEndian(static_cast<quint16>(length)), out);
+        out += 2;
     } else {
-        writeByte(0xFF);
-        writeWord(0xFFFF);
-        writeDword(length);
+        *out++ = static_cast<char>(0xFF);
+        qToUnaligned(quint16{0xFFFF}, out);
+        qToUnaligned(qToLittleEndian(length), out + 2);
+        out += 6;
     }
+    return out;
 }
 
-void ArchiveWriter::writeText(const QString &text)
+} // namespace
+
+char *ArchiveWriter::putText(char *out, const QString &text)
 {
-    const bool ascii =
-        std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
-    if (!ascii) {
-        const QByteArray bytes = platform::codepage::encode(text);
-        writeStringLength(static_cast<quint32>(bytes.size()));
-        put(bytes.constData(), bytes.size());
-        return;
-    }
-    // Plain ASCII is the common case: copy it without an intermediate buffer.
+    // Plain ASCII is the common case: narrowed straight into the archive.
     const qsizetype length = text.size();
-    writeStringLength(static_cast<quint32>(length));
-    if (length > m_capacity - m_size)
-        grow(length);
-    char *out = m_data + m_size;
-    for (const QChar c : text)
-        *out++ = static_cast<char>(c.unicode());
-    m_size += length;
+    const auto *chars = reinterpret_cast<const ushort *>(text.constData());
+    ushort high = 0;
+    for (qsizetype i = 0; i < length; ++i)
+        high |= chars[i];
+    if (high < 0x80) {
+        out = putStringLength(out, static_cast<quint32>(length));
+        for (qsizetype i = 0; i < length; ++i)
+            out[i] = static_cast<char>(chars[i]);
+        return out + length;
+    }
+    // Windows-1252 takes a byte per character at most, so it fits the room too.
+    const QByteArray bytes = platform::codepage::encode(text);
+    out = putStringLength(out, static_cast<quint32>(bytes.size()));
+    std::memcpy(out, bytes.constData(), static_cast<size_t>(bytes.size()));
+    return out + bytes.size();
 }
 
 void ArchiveWriter::writeCount(quint32 count)
@@ -281,12 +318,15 @@ QString ArchiveReader::readString()
         return decode();
     // Plans repeat the same short texts (type names, captions, paths)
     // thousands of times; they share one copy.
+    RecentString &recent = m_recent[length];
+    if (recent.bytes && std::memcmp(recent.bytes, start, length) == 0)
+        return recent.text;
     const std::string_view key(start, length);
-    if (const auto it = m_strings.find(key); it != m_strings.end())
-        return it->second;
-    QString text = decode();
-    m_strings.emplace(key, text);
-    return text;
+    auto it = m_strings.find(key);
+    if (it == m_strings.end())
+        it = m_strings.emplace(key, decode()).first;
+    recent = {start, it->second};
+    return it->second;
 }
 
 quint32 ArchiveReader::readCount()
@@ -360,7 +400,10 @@ quint32 ArchiveReader::readObject(bool owning)
         }
     }
     Entry entry;
-    entry.owned = cls->create();
+    if (m_recycler && cls->reusable)
+        entry.owned = m_recycler->take(*cls);
+    if (!entry.owned)
+        entry.owned = cls->create();
     entry.obj = entry.owned.get();
     Persistent *object = entry.obj;
     const auto index = static_cast<quint32>(m_map.size());

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QtEndian>
 
+#include <array>
 #include <cstring>
 #include <memory>
 #include <string_view>
@@ -16,6 +17,7 @@
 namespace model {
 
 struct ClassInfo;
+class ObjectRecycler;
 
 // Where the bytes of embedded data items go when the archive is part of a
 // compound file: each item gets a storage of its own and the archive keeps
@@ -39,6 +41,8 @@ class ArchiveWriter
 {
 public:
     explicit ArchiveWriter(ItemStore *items = nullptr, qsizetype reserveBytes = 4096);
+    // Writes into the memory of `buffer` when nobody else shares it.
+    ArchiveWriter(QByteArray buffer, qsizetype reserveBytes);
 
     void writeByte(quint8 v) { put(&v, 1); }
     void writeWord(quint16 v)
@@ -87,10 +91,61 @@ public:
             throwTooMany(what);
         writeWord(static_cast<quint16>(count));
     }
+    // Throws TooLarge: more `what` than a WORD count can hold.
+    [[noreturn]] static void throwTooMany(const char *what);
     // Room in the table of written objects, to spare rehashing.
     void reserveObjects(size_t count) { m_objects.reserve(count); }
     // Null, a back-reference, or the class tag and the object's own data.
     void writeObject(const Persistent *object);
+    // An object with one owner that nothing else in the archive refers to
+    // (the document's own list): written as new, without the look-up and the
+    // entry in the table of written objects. The bytes are the same.
+    void writeOwnedObject(const Persistent &object)
+    {
+        writeClassTag(object.className());
+        (void)nextIndex();
+        object.Serialize(*this);
+    }
+
+    // Room for `bytes` more at the end, returned as the place to write them;
+    // commit() then sets the end after what was written. ArchiveBlock does
+    // both.
+    [[nodiscard]] char *claim(qsizetype bytes)
+    {
+        if (bytes > m_capacity - m_size)
+            grow(bytes);
+        return m_data + m_size;
+    }
+    void commit(const char *end) { m_size = end - m_data; }
+    // Bytes a string may take: the longest prefix and a byte per character.
+    [[nodiscard]] static qsizetype stringBytes(const QString &text) { return 7 + text.size(); }
+    // Writes the string at `out` (room of stringBytes()) and returns its end.
+    static char *putString(char *out, const QString &text)
+    {
+        if (text.isEmpty()) {
+            *out = 0;
+            return out + 1;
+        }
+        return putText(out, text);
+    }
+
+    // Bytes to compare the output with while it is written: compareStep()
+    // compares what was written since the last step while it is still in
+    // the cache, which costs far less than comparing a large archive
+    // afterwards. The reference must outlive the writer.
+    void setReference(const QByteArray *reference)
+    {
+        m_reference = reference;
+        m_matched = 0;
+        m_differs = false;
+    }
+    void compareStep()
+    {
+        if (m_reference && !m_differs)
+            compareWritten();
+    }
+    // Whether the whole output equals the reference.
+    [[nodiscard]] bool equalsReference();
 
     [[nodiscard]] ItemStore *itemStore() const { return m_items; }
     [[nodiscard]] qsizetype size() const { return m_size; }
@@ -106,9 +161,13 @@ private:
         m_size += size;
     }
     void grow(qsizetype needed);
-    void writeText(const QString &text);
-    void writeStringLength(quint32 length);
-    [[noreturn]] static void throwTooMany(const char *what);
+    void compareWritten();
+    void writeText(const QString &text)
+    {
+        char *out = claim(stringBytes(text));
+        commit(putText(out, text));
+    }
+    static char *putText(char *out, const QString &text);
     void writeClassTag(const char *className);
     quint32 nextIndex();
 
@@ -117,6 +176,9 @@ private:
     qsizetype m_size = 0;
     qsizetype m_capacity = 0;
     ItemStore *m_items;
+    const QByteArray *m_reference = nullptr;
+    qsizetype m_matched = 0; // bytes found equal to the reference
+    bool m_differs = false;
     quint32 m_mapCount = 1;
     // The index of every object written, for back-references: open
     // addressing, as a plan writes thousands of objects per snapshot.
@@ -135,6 +197,46 @@ private:
     };
     ObjectTable m_objects;
     std::vector<std::pair<const char *, quint32>> m_classes;
+};
+
+// A run of fields written into room claimed from a writer beforehand: each
+// field goes out without a check of the room and an update of the writer's
+// size. A value, passed in and returned by the functions that write records,
+// so that the place stays in a register:
+//     ar.commit(putRecord(ArchiveCursor(ar.claim(bytes)), record).end());
+class ArchiveCursor
+{
+public:
+    explicit ArchiveCursor(char *out) : m_out(out) {}
+    [[nodiscard]] char *end() const { return m_out; }
+
+    void byte(quint8 v) { *m_out++ = static_cast<char>(v); }
+    void word(quint16 v)
+    {
+        qToUnaligned(qToLittleEndian(v), m_out);
+        m_out += 2;
+    }
+    void dword(quint32 v)
+    {
+        qToUnaligned(qToLittleEndian(v), m_out);
+        m_out += 4;
+    }
+    void integer(qint32 v) { dword(static_cast<quint32>(v)); }
+    void real(float v) { dword(ArchiveWriter::floatBits(v)); }
+    template <size_t N> void dwords(const quint32 (&values)[N])
+    {
+        for (const quint32 v : values)
+            dword(v);
+    }
+    void raw(const void *data, size_t size)
+    {
+        std::memcpy(m_out, data, size);
+        m_out += size;
+    }
+    void string(const QString &text) { m_out = ArchiveWriter::putString(m_out, text); }
+
+private:
+    char *m_out;
 };
 
 // Reads what ArchiveWriter writes. Every count and length is checked against
@@ -225,6 +327,9 @@ public:
         return index == 0 ? nullptr : checked<T>(m_map[index].obj);
     }
 
+    // Objects to read into before making new ones; must outlive the reader.
+    void setRecycler(ObjectRecycler *recycler) { m_recycler = recycler; }
+
     [[nodiscard]] ItemStore *itemStore() const { return m_items; }
     [[nodiscard]] qsizetype bytesLeft() const { return m_end - m_pos; }
     // Room for that many more objects in the reference table; call it once
@@ -266,8 +371,17 @@ private:
     const char *m_pos;
     const char *m_end;
     ItemStore *m_items;
+    ObjectRecycler *m_recycler = nullptr;
     std::vector<Entry> m_map;                                // index 0 is the null reference
     std::unordered_map<std::string_view, QString> m_strings; // keys point into the data
+    // The last shared string of each length, tried before the map: a plan
+    // repeats the same few texts object after object.
+    struct RecentString
+    {
+        const char *bytes = nullptr; // in the data
+        QString text;
+    };
+    std::array<RecentString, maxSharedStringLength + 1> m_recent;
 };
 
 } // namespace model

@@ -171,6 +171,7 @@ void CDomoraDoc::DeleteContents()
     for (model::DocumentView *view : views)
         view->clearSelection();
     m_objects.clear();
+    m_recycler.clear();
 }
 
 void CDomoraDoc::Draw(graphics::Context &g, model::DocumentView *view, bool printing)
@@ -204,9 +205,10 @@ void CDomoraDoc::Serialize(model::ArchiveWriter &ar) const
 {
     ar.writeDword(m_paperColor);
     ar.writeCount(static_cast<quint32>(m_objects.size()));
-    ar.reserveObjects(m_objects.size() + 16);
-    for (const auto &object : m_objects)
-        ar.writeObject(object.get());
+    for (const auto &object : m_objects) {
+        ar.writeOwnedObject(*object);
+        ar.compareStep();
+    }
     ar.writeInt(m_borderBottom);
     ar.writeInt(m_borderLeft);
     ar.writeInt(m_borderRight);
@@ -231,6 +233,7 @@ void CDomoraDoc::Serialize(model::ArchiveWriter &ar) const
 
 void CDomoraDoc::Serialize(model::ArchiveReader &ar)
 {
+    ar.setRecycler(&m_recycler);
     const quint32 paperColor = ar.readDword();
     const quint32 count = ar.readCount();
     ar.requireItems(count, 2, QT_TRANSLATE_NOOP("Archive", "oggetti"));
@@ -266,10 +269,15 @@ void CDomoraDoc::Serialize(model::ArchiveReader &ar)
         invalid(
             QT_TRANSLATE_NOOP("CDomoraDoc", "Il file contiene un tipo di documento sconosciuto."));
 
+    // The objects replaced are kept to be read into by the next restore.
+    std::vector<std::unique_ptr<CDrawObj>> replaced = std::exchange(m_objects, {});
     DeleteContents();
     m_objects = std::move(objects);
     for (const auto &object : m_objects)
         object->setDocument(this);
+    for (auto &object : replaced)
+        object->setDocument(nullptr);
+    m_recycler.replace(std::move(replaced));
     const bool pageChanged = paper != m_paperSize || docType != m_docType ||
                              borderLeft != m_borderLeft || borderTop != m_borderTop ||
                              borderRight != m_borderRight || borderBottom != m_borderBottom;
@@ -337,11 +345,16 @@ void CDomoraDoc::setBorders(int left, int top, int right, int bottom)
         notifyPageSize();
 }
 
-QByteArray CDomoraDoc::serializeSnapshot() const
+QByteArray CDomoraDoc::serializeSnapshot(QByteArray buffer, const QByteArray *head,
+                                         bool *sameAsHead) const
 {
     // The last snapshot's size is a good guess: the buffer rarely has to grow.
-    model::ArchiveWriter ar(nullptr, std::max(growthBytes, m_archiveSizeHint + growthBytes));
+    model::ArchiveWriter ar(std::move(buffer),
+                            std::max(growthBytes, m_archiveSizeHint + growthBytes));
+    ar.setReference(head);
     Serialize(ar);
+    if (head && sameAsHead)
+        *sameAsHead = ar.equalsReference();
     m_archiveSizeHint = ar.size();
     return ar.takeData();
 }

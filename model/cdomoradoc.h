@@ -2,6 +2,7 @@
 
 #include "geokit/geokit.h"
 #include "model/cundohistory.h"
+#include "model/objectrecycler.h"
 #include "model/safesave.h"
 #include "model/summaryinfo.h"
 
@@ -145,7 +146,8 @@ public:
     void setScale(double metresPerMm) { m_scale = metresPerMm; }
 
 protected:
-    [[nodiscard]] QByteArray serializeSnapshot() const override;
+    [[nodiscard]] QByteArray serializeSnapshot(QByteArray buffer, const QByteArray *head,
+                                               bool *sameAsHead) const override;
     bool restoreSnapshot(const QByteArray &snapshot) override;
 
 private:
@@ -158,6 +160,8 @@ private:
     [[nodiscard]] model::SummaryInformation summaryForSave() const;
 
     std::vector<std::unique_ptr<CDrawObj>> m_objects;
+    // Objects replaced by the last restore, until the next one reads into them.
+    model::ObjectRecycler m_recycler;
     geokit::Size m_paperSize{210, 297};
     qint32 m_docValue = 8;
     quint32 m_paperColor = 0xFFFFFF;

@@ -14,9 +14,12 @@ using geokit::Rect;
 
 namespace {
 
-QString defaultTypeName()
+// Looked up once: every object read from a plan starts with it, and a plan
+// holds thousands; the language does not change while a program runs.
+const QString &defaultTypeName()
 {
-    return QCoreApplication::translate("CDrawObj", "Primitiva grafica");
+    static const QString name = QCoreApplication::translate("CDrawObj", "Primitiva grafica");
+    return name;
 }
 
 } // namespace
@@ -43,23 +46,35 @@ CDrawObj::~CDrawObj() = default;
 
 void CDrawObj::Serialize(model::ArchiveWriter &ar) const
 {
-    ar.writeInt(m_position.left);
-    ar.writeInt(m_position.top);
-    ar.writeInt(m_position.right);
-    ar.writeInt(m_position.bottom);
-    ar.writeWord(static_cast<quint16>(m_objectWord));
-    model::writeRecord(ar, m_fill);
-    ar.writeInt(m_flippedX);
-    ar.writeInt(m_flippedY);
-    ar.writeInt(m_objectFlag);
-    ar.writeInt(m_rotation);
-    ar.writeWordCount(m_segmentStyles.size(), QT_TRANSLATE_NOOP("Archive", "i muri di un oggetto"));
+    if (m_segmentStyles.size() > 0xFFFF)
+        model::ArchiveWriter::throwTooMany(QT_TRANSLATE_NOOP("Archive", "i muri di un oggetto"));
+    // The whole object is one run of fields: its size is known beforehand.
+    qsizetype bytes = 4 * 4 + 2 + model::recordBytes(m_fill) + 4 * 4 + 2 +
+                      model::recordBytes(m_label) + model::ArchiveWriter::stringBytes(m_typeName) +
+                      4 * extraCount;
+    for (const SegmentStyle &s : m_segmentStyles) {
+        model::checkSegment(s);
+        bytes += model::recordBytes(s);
+    }
+    model::ArchiveCursor b(ar.claim(bytes));
+    b.integer(m_position.left);
+    b.integer(m_position.top);
+    b.integer(m_position.right);
+    b.integer(m_position.bottom);
+    b.word(static_cast<quint16>(m_objectWord));
+    b = model::putRecord(b, m_fill);
+    b.integer(m_flippedX);
+    b.integer(m_flippedY);
+    b.integer(m_objectFlag);
+    b.integer(m_rotation);
+    b.word(static_cast<quint16>(m_segmentStyles.size()));
     for (const SegmentStyle &s : m_segmentStyles)
-        model::writeRecord(ar, s);
-    model::writeRecord(ar, m_label);
-    ar.writeString(m_typeName);
+        b = model::putRecord(b, s);
+    b = model::putRecord(b, m_label);
+    b.string(m_typeName);
     for (const qint32 v : m_extra)
-        ar.writeInt(v);
+        b.integer(v);
+    ar.commit(b.end());
 }
 
 void CDrawObj::Serialize(model::ArchiveReader &ar)

@@ -20,16 +20,24 @@ Point truncated(PointF p)
     return {model::truncToInt(p.x), model::truncToInt(p.y)};
 }
 
+// Looked up once, as objects read from a plan are many.
+const QString &openPathTypeName()
+{
+    static const QString name =
+        QCoreApplication::translate("CDrawOpenPath", "Muro (percorso aperto)");
+    return name;
+}
+
 } // namespace
 
 CDrawOpenPath::CDrawOpenPath()
 {
-    m_typeName = QCoreApplication::translate("CDrawOpenPath", "Muro (percorso aperto)");
+    m_typeName = openPathTypeName();
 }
 
 CDrawOpenPath::CDrawOpenPath(const Rect &position) : CDrawObj(position)
 {
-    m_typeName = QCoreApplication::translate("CDrawOpenPath", "Muro (percorso aperto)");
+    m_typeName = openPathTypeName();
 }
 
 void CDrawOpenPath::Serialize(model::ArchiveWriter &ar) const

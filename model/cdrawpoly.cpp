@@ -65,16 +65,19 @@ CDrawPoly::CDrawPoly(const Rect &position) : CDrawObj(position)
 void CDrawPoly::Serialize(model::ArchiveWriter &ar) const
 {
     CDrawObj::Serialize(ar);
-    ar.writeString(m_name);
-    ar.writeInt(m_fresh);
-    ar.writeDword(static_cast<quint32>(m_points.size()));
+    model::ArchiveCursor b(ar.claim(model::ArchiveWriter::stringBytes(m_name) + 8 +
+                                    8 * static_cast<qsizetype>(m_points.size()) + 12));
+    b.string(m_name);
+    b.integer(m_fresh);
+    b.dword(static_cast<quint32>(m_points.size()));
     for (const PointF &p : m_points) {
-        ar.writeFloat(p.x);
-        ar.writeFloat(p.y);
+        b.real(p.x);
+        b.real(p.y);
     }
-    ar.writeFloat(m_polyValueA);
-    ar.writeInt(m_polyValueB);
-    ar.writeFloat(m_polyValueC);
+    b.real(m_polyValueA);
+    b.integer(m_polyValueB);
+    b.real(m_polyValueC);
+    ar.commit(b.end());
 }
 
 void CDrawPoly::Serialize(model::ArchiveReader &ar)

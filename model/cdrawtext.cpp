@@ -10,9 +10,18 @@ using geokit::Rect;
 
 namespace {
 
+// The default texts are looked up once, as objects read from a plan are many.
+const QString &textTypeName()
+{
+    static const QString name = QCoreApplication::translate("CDrawText", "Oggetto di testo");
+    return name;
+}
+
 void setTextDefaults(LabelStyle &text)
 {
-    text.text = QCoreApplication::translate("CDrawText", "Nuova casella di testo");
+    static const QString newText =
+        QCoreApplication::translate("CDrawText", "Nuova casella di testo");
+    text.text = newText;
     text.font.height = 12;
     text.align = 0;
     text.lineAlign = 0;
@@ -22,13 +31,13 @@ void setTextDefaults(LabelStyle &text)
 
 CDrawText::CDrawText()
 {
-    m_typeName = QCoreApplication::translate("CDrawText", "Oggetto di testo");
+    m_typeName = textTypeName();
     setTextDefaults(m_text);
 }
 
 CDrawText::CDrawText(const Rect &position) : CDrawObj(position)
 {
-    m_typeName = QCoreApplication::translate("CDrawText", "Oggetto di testo");
+    m_typeName = textTypeName();
     m_fill = BrushStyle::solid(0xFFC0C0C0);
     setTextDefaults(m_text);
 }

@@ -1,25 +1,43 @@
 #include "cundohistory.h"
 
 #include <numeric>
+#include <utility>
 
-namespace {
-
-void pushHead(std::deque<QByteArray> &list, QByteArray snapshot)
+void CUndoHistory::pushHead(std::deque<QByteArray> &list, QByteArray snapshot)
 {
-    if (list.size() > static_cast<size_t>(CUndoHistory::levels))
+    if (list.size() > static_cast<size_t>(CUndoHistory::levels)) {
+        recycle(std::move(list.back()));
         list.pop_back();
+    }
     list.push_front(std::move(snapshot));
 }
 
-} // namespace
+void CUndoHistory::recycle(QByteArray &&snapshot) const
+{
+    // Only memory nobody else shares, and the larger of two.
+    if (snapshot.isDetached() && snapshot.capacity() > m_spare.capacity())
+        m_spare = std::move(snapshot);
+}
+
+QByteArray CUndoHistory::takeSnapshot(bool *sameAsHead) const
+{
+    *sameAsHead = false;
+    return serializeSnapshot(std::exchange(m_spare, QByteArray()),
+                             m_undo.empty() ? nullptr : &m_undo.front(), sameAsHead);
+}
 
 void CUndoHistory::CheckPoint()
 {
     if (m_checkpointCounter >= 1)
         return;
-    QByteArray snapshot = serializeSnapshot();
-    if (m_undo.empty() || m_undo.front() != snapshot)
+    bool sameAsHead = false;
+    QByteArray snapshot = takeSnapshot(&sameAsHead);
+    if (sameAsHead)
+        recycle(std::move(snapshot));
+    else
         pushHead(m_undo, std::move(snapshot));
+    for (QByteArray &undone : m_redo)
+        recycle(std::move(undone));
     m_redo.clear();
 }
 
@@ -27,10 +45,13 @@ bool CUndoHistory::movedOnFromHead(QByteArray *current) const
 {
     if (m_undo.empty())
         return false;
-    QByteArray now = serializeSnapshot();
-    const bool moved = now != m_undo.front();
+    bool sameAsHead = false;
+    QByteArray now = takeSnapshot(&sameAsHead);
+    const bool moved = !sameAsHead;
     if (current)
         *current = std::move(now);
+    else
+        recycle(std::move(now));
     return moved;
 }
 
@@ -78,6 +99,7 @@ void CUndoHistory::ClearHistory()
 {
     m_undo.clear();
     m_redo.clear();
+    m_spare = QByteArray();
 }
 
 qsizetype CUndoHistory::historyBytes() const

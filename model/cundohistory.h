@@ -50,15 +50,26 @@ protected:
     CUndoHistory(const CUndoHistory &) = delete;
     CUndoHistory &operator=(const CUndoHistory &) = delete;
 
-    [[nodiscard]] virtual QByteArray serializeSnapshot() const = 0;
+    // The current state. `buffer` is the memory of a snapshot no longer
+    // needed (or empty); the serialisation writes into it when it can, which
+    // spares a large plan the cost of fresh pages for every snapshot. With
+    // `head` given, `*sameAsHead` tells whether the snapshot equals it.
+    [[nodiscard]] virtual QByteArray serializeSnapshot(QByteArray buffer, const QByteArray *head,
+                                                       bool *sameAsHead) const = 0;
     // Replaces the document's contents; false leaves them as they were.
     virtual bool restoreSnapshot(const QByteArray &snapshot) = 0;
 
 private:
     // Whether the document has changed since the head was recorded.
     [[nodiscard]] bool movedOnFromHead(QByteArray *current = nullptr) const;
+    // The current state, and whether it equals the head of the undo list.
+    [[nodiscard]] QByteArray takeSnapshot(bool *sameAsHead) const;
+    void pushHead(std::deque<QByteArray> &list, QByteArray snapshot);
+    // Keeps the memory of a dropped snapshot for the next one.
+    void recycle(QByteArray &&snapshot) const;
 
     std::deque<QByteArray> m_undo; // front: head, the current state
     std::deque<QByteArray> m_redo; // front: head, the last state undone
     int m_checkpointCounter = 0;
+    mutable QByteArray m_spare;
 };

@@ -41,16 +41,100 @@ geokit::PointF readVertex(ArchiveReader &ar)
 
 // The fixed-width runs of each block go in one step each.
 
+ArchiveCursor putRecord(ArchiveCursor b, const BrushStyle &brush)
+{
+    b.dword(static_cast<quint32>(brush.fillKind));
+    b.dword(static_cast<quint32>(brush.gradientMode));
+    b.dword(static_cast<quint32>(brush.hatchStyle));
+    b.real(brush.textureAngle);
+    b.string(brush.texturePath);
+    b.real(brush.textureScale);
+    b.dword(brush.color1);
+    b.dword(brush.color2);
+    b.dword(brush.solidColor);
+    return b;
+}
+
+ArchiveCursor putRecord(ArchiveCursor b, const Opening &o)
+{
+    const quint32 fields[] = {static_cast<quint32>(o.offset),
+                              static_cast<quint32>(o.angle),
+                              static_cast<quint32>(o.flipped),
+                              static_cast<quint32>(o.type),
+                              static_cast<quint32>(o.reserved),
+                              static_cast<quint32>(o.size),
+                              static_cast<quint32>(o.arcKind),
+                              static_cast<quint32>(o.opensInwards),
+                              o.strokeColor,
+                              o.arcColor};
+    b.dwords(fields);
+    b.word(static_cast<quint16>(o.strokeDash));
+    b.word(static_cast<quint16>(o.arcDash));
+    return b;
+}
+
+ArchiveCursor putRecord(ArchiveCursor b, const SegmentStyle &s)
+{
+    b.string(s.description);
+    b.real(s.width);
+    b.dword(static_cast<quint32>(s.enabled));
+    b = putRecord(b, s.brush);
+    b.word(static_cast<quint16>(s.openings.size()));
+    for (const Opening &o : s.openings)
+        b = putRecord(b, o);
+    return b;
+}
+
+// The 60-byte font block, laid out as the Windows structure: five int32,
+// eight bytes, the 32-byte face name.
+ArchiveCursor putFont(ArchiveCursor b, const LogFont &f)
+{
+    const quint32 ints[] = {static_cast<quint32>(f.height), static_cast<quint32>(f.width),
+                            static_cast<quint32>(f.escapement), static_cast<quint32>(f.orientation),
+                            static_cast<quint32>(f.weight)};
+    b.dwords(ints);
+    const quint8 bytes[8] = {f.italic,       f.underline,     f.strikeOut, f.charSet,
+                             f.outPrecision, f.clipPrecision, f.quality,   f.pitchAndFamily};
+    b.raw(bytes, 8);
+    b.raw(f.faceName.data(), LogFont::faceSize);
+    return b;
+}
+
+ArchiveCursor putRecord(ArchiveCursor b, const LabelStyle &l)
+{
+    b.dword(static_cast<quint32>(l.align));
+    b.dword(static_cast<quint32>(l.lineAlign));
+    b = putRecord(b, l.textBrush);
+    b.dword(static_cast<quint32>(l.noKerning));
+    b.dword(static_cast<quint32>(l.noLigatures));
+    b = putFont(b, l.font);
+    b.integer(l.shadow);
+    b.string(l.text);
+    b.integer(l.textCase);
+    b.word(l.trimming);
+    b.integer(l.visible);
+    return b;
+}
+
 void writeRecord(ArchiveWriter &ar, const BrushStyle &brush)
 {
-    const quint32 head[] = {
-        static_cast<quint32>(brush.fillKind), static_cast<quint32>(brush.gradientMode),
-        static_cast<quint32>(brush.hatchStyle), ArchiveWriter::floatBits(brush.textureAngle)};
-    ar.writeDwords(head);
-    ar.writeString(brush.texturePath);
-    const quint32 tail[] = {ArchiveWriter::floatBits(brush.textureScale), brush.color1,
-                            brush.color2, brush.solidColor};
-    ar.writeDwords(tail);
+    ar.commit(putRecord(ArchiveCursor(ar.claim(recordBytes(brush))), brush).end());
+}
+
+void writeRecord(ArchiveWriter &ar, const Opening &opening)
+{
+    ar.commit(putRecord(ArchiveCursor(ar.claim(openingBytes)), opening).end());
+}
+
+void writeRecord(ArchiveWriter &ar, const SegmentStyle &segment)
+{
+    checkSegment(segment);
+    ar.commit(putRecord(ArchiveCursor(ar.claim(recordBytes(segment))), segment).end());
+}
+
+void writeRecord(ArchiveWriter &ar, const LabelStyle &label)
+{
+    ar.commit(putRecord(ArchiveCursor(ar.claim(recordBytes(label))), label).end());
 }
 
 void readRecord(ArchiveReader &ar, BrushStyle &brush)
@@ -69,23 +153,6 @@ void readRecord(ArchiveReader &ar, BrushStyle &brush)
     brush.color2 = tail[2];
     brush.solidColor = tail[3];
     brush.bounds = {};
-}
-
-void writeRecord(ArchiveWriter &ar, const Opening &o)
-{
-    const quint32 fields[] = {static_cast<quint32>(o.offset),
-                              static_cast<quint32>(o.angle),
-                              static_cast<quint32>(o.flipped),
-                              static_cast<quint32>(o.type),
-                              static_cast<quint32>(o.reserved),
-                              static_cast<quint32>(o.size),
-                              static_cast<quint32>(o.arcKind),
-                              static_cast<quint32>(o.opensInwards),
-                              o.strokeColor,
-                              o.arcColor};
-    ar.writeDwords(fields);
-    ar.writeWord(static_cast<quint16>(o.strokeDash));
-    ar.writeWord(static_cast<quint16>(o.arcDash));
 }
 
 void readRecord(ArchiveReader &ar, Opening &o)
@@ -109,19 +176,6 @@ void readRecord(ArchiveReader &ar, Opening &o)
     o.backColor = 0xFFFFFFFF;
 }
 
-void writeRecord(ArchiveWriter &ar, const SegmentStyle &s)
-{
-    ar.writeString(s.description);
-    const quint32 widthEnabled[] = {ArchiveWriter::floatBits(s.width),
-                                    static_cast<quint32>(s.enabled)};
-    ar.writeDwords(widthEnabled);
-    writeRecord(ar, s.brush);
-    ar.writeWordCount(s.openings.size(),
-                      QT_TRANSLATE_NOOP("Archive", "le porte e finestre di un muro"));
-    for (const Opening &o : s.openings)
-        writeRecord(ar, o);
-}
-
 void readRecord(ArchiveReader &ar, SegmentStyle &s)
 {
     s.description = ar.readString();
@@ -139,20 +193,6 @@ void readRecord(ArchiveReader &ar, SegmentStyle &s)
 }
 
 namespace {
-
-// The 60-byte font block, laid out as the Windows structure: five int32,
-// eight bytes, the 32-byte face name.
-void writeFont(ArchiveWriter &ar, const LogFont &f)
-{
-    const quint32 ints[] = {static_cast<quint32>(f.height), static_cast<quint32>(f.width),
-                            static_cast<quint32>(f.escapement), static_cast<quint32>(f.orientation),
-                            static_cast<quint32>(f.weight)};
-    ar.writeDwords(ints);
-    const quint8 bytes[8] = {f.italic,       f.underline,     f.strikeOut, f.charSet,
-                             f.outPrecision, f.clipPrecision, f.quality,   f.pitchAndFamily};
-    ar.writeRaw(bytes, 8);
-    ar.writeRaw(f.faceName.data(), LogFont::faceSize);
-}
 
 void readFont(ArchiveReader &ar, LogFont &f)
 {
@@ -177,22 +217,6 @@ void readFont(ArchiveReader &ar, LogFont &f)
 }
 
 } // namespace
-
-void writeRecord(ArchiveWriter &ar, const LabelStyle &l)
-{
-    const quint32 aligns[] = {static_cast<quint32>(l.align), static_cast<quint32>(l.lineAlign)};
-    ar.writeDwords(aligns);
-    writeRecord(ar, l.textBrush);
-    const quint32 options[] = {static_cast<quint32>(l.noKerning),
-                               static_cast<quint32>(l.noLigatures)};
-    ar.writeDwords(options);
-    writeFont(ar, l.font);
-    ar.writeInt(l.shadow);
-    ar.writeString(l.text);
-    ar.writeInt(l.textCase);
-    ar.writeWord(l.trimming);
-    ar.writeInt(l.visible);
-}
 
 void readRecord(ArchiveReader &ar, LabelStyle &l)
 {

@@ -112,6 +112,44 @@ TEST(ArchiveBytes, StringLengthPrefixes)
     }
 }
 
+// Short texts are shared while reading; texts of one length that differ
+// must still come back each as itself.
+TEST(ArchiveBytes, RepeatedShortTextsReadBackEachAsItself)
+{
+    const QStringList texts = {QStringLiteral("abc"), QStringLiteral("abd"), QStringLiteral("abc"),
+                               QStringLiteral("età"), QStringLiteral("abd"), QString(64, 'z'),
+                               QString(65, 'z'),      QString(64, 'y')};
+    ArchiveWriter ar;
+    for (const QString &t : texts)
+        ar.writeString(t);
+    ArchiveReader reader(ar.takeData());
+    for (const QString &t : texts)
+        EXPECT_EQ(reader.readString(), t);
+    EXPECT_TRUE(reader.atEnd());
+}
+
+// The writer tells whether its output equals a reference, comparing as it
+// goes: equal, differing anywhere, shorter and longer.
+TEST(ArchiveBytes, WriterComparesItsOutputWithAReference)
+{
+    const auto write = [](const QByteArray &reference, std::initializer_list<quint32> values) {
+        ArchiveWriter ar;
+        ar.setReference(&reference);
+        for (const quint32 v : values) {
+            ar.writeDword(v);
+            ar.compareStep();
+        }
+        return ar.equalsReference();
+    };
+    const QByteArray reference = dword(1) + dword(2) + dword(3);
+    EXPECT_TRUE(write(reference, {1, 2, 3}));
+    EXPECT_FALSE(write(reference, {9, 2, 3}));
+    EXPECT_FALSE(write(reference, {1, 2, 4}));
+    EXPECT_FALSE(write(reference, {1, 2}));
+    EXPECT_FALSE(write(reference, {1, 2, 3, 4}));
+    EXPECT_FALSE(ArchiveWriter().equalsReference()); // nothing to compare with
+}
+
 TEST(ArchiveBytes, CountsAndFixedWidthFields)
 {
     ArchiveWriter ar;
@@ -449,6 +487,14 @@ TEST(DamagedArchive, DocumentValuesOutOfRangeAreRefused)
 
 TEST(DamagedArchive, WriterRefusesCountsTheFormatCannotHold)
 {
+    {
+        CDrawPoly room;
+        std::vector<SegmentStyle> walls(1);
+        walls[0].openings.resize(0x10000);
+        room.setSegmentStyles(walls);
+        ArchiveWriter ar;
+        EXPECT_THROW(ar.writeObject(&room), ArchiveException);
+    }
     CDrawObj o;
     o.setSegmentStyles(std::vector<SegmentStyle>(0x10000));
     ArchiveWriter ar;

@@ -563,3 +563,110 @@ TEST_F(DocumentTest, DamagedFilesAreRefusedAndTheDocumentKeepsItsContents)
     EXPECT_FALSE(target.OnOpenDocument(write("summary.fpd", badSummary.toBytes())).isError());
     EXPECT_EQ(target.objects().size(), doc->objects().size());
 }
+
+namespace {
+
+QByteArray archiveOf(const CDomoraDoc &doc)
+{
+    model::ArchiveWriter ar;
+    doc.Serialize(ar);
+    return ar.takeData();
+}
+
+// Changes every object so that its next reading has to replace all of it:
+// other counts of walls, vertices and openings, other texts, and the marks
+// that are never stored.
+void reshapeEveryObject(CDomoraDoc &doc, int step)
+{
+    for (const auto &object : doc.objects()) {
+        std::vector<SegmentStyle> walls(static_cast<size_t>(2 + step * 3));
+        for (SegmentStyle &wall : walls) {
+            wall.highlighted = 1;
+            wall.description = QStringLiteral("passo %1").arg(step);
+            wall.brush.bounds = Rect(1, 2, 3, 4);
+            Opening door;
+            door.size = 5 + step;
+            door.insertState = 2;
+            door.highlighted = 1;
+            door.backColor = 0xFF123456;
+            wall.openings.assign(static_cast<size_t>(1 + step), door);
+        }
+        object->setSegmentStyles(walls);
+        object->setTypeName(QStringLiteral("tipo %1").arg(step));
+        if (auto *room = dynamic_cast<CDrawPoly *>(object.get()))
+            room->setPoints(
+                std::vector<geokit::PointF>(static_cast<size_t>(3 + step), {float(step), 1.0f}));
+    }
+}
+
+} // namespace
+
+// Undo reads a state into the objects the restore before it replaced; what
+// it brings back must be exactly the state recorded, marks included.
+TEST_F(DocumentTest, RestoresIntoObjectsOfOtherStatesBringBackExactlyThoseStates)
+{
+    // Opened as from a file, so that its pictures are as reading leaves them.
+    const auto doc = std::make_unique<CDomoraDoc>();
+    {
+        model::ArchiveReader reader(archiveOf(*model::samples::everyClassPlan()));
+        doc->Serialize(reader);
+    }
+    std::vector<QByteArray> states;
+    for (int step = 0; step < 3; ++step) {
+        reshapeEveryObject(*doc, step);
+        if (step > 0) {
+            doc->AddObject(box(step, step, 10 * step, 10 * step));
+            (void)doc->RemoveObject(doc->objects().back().get());
+        }
+        states.push_back(archiveOf(*doc));
+        doc->CheckPoint();
+    }
+
+    const auto expectState = [&](size_t index) {
+        EXPECT_EQ(archiveOf(*doc), states[index]) << "state " << index;
+        for (const auto &object : doc->objects()) {
+            EXPECT_EQ(object->document(), doc.get());
+            for (const SegmentStyle &wall : object->segmentStyles()) {
+                EXPECT_EQ(wall.highlighted, 0);
+                EXPECT_EQ(wall.brush.bounds, Rect());
+                for (const Opening &door : wall.openings) {
+                    EXPECT_EQ(door.insertState, 0);
+                    EXPECT_EQ(door.highlighted, 0);
+                    EXPECT_EQ(door.backColor, 0xFFFFFFFFu);
+                }
+            }
+        }
+    };
+    // The second undo and each redo read into objects kept from the
+    // restore before, shaped by another state.
+    ASSERT_TRUE(doc->Undo());
+    expectState(1);
+    ASSERT_TRUE(doc->Undo());
+    expectState(0);
+    ASSERT_TRUE(doc->Redo());
+    expectState(1);
+    ASSERT_TRUE(doc->Redo());
+    expectState(2);
+    ASSERT_TRUE(doc->Undo());
+    ASSERT_TRUE(doc->Undo());
+    expectState(0);
+}
+
+// A snapshot whose reading fails leaves the document and its undo list as
+// they were, also when the reading had taken kept objects.
+TEST_F(DocumentTest, DamagedSnapshotLeavesTheDocumentAsItWas)
+{
+    const auto doc = model::samples::generatedPlan(20, 8);
+    const QByteArray before = archiveOf(*doc);
+    doc->CheckPoint();
+    doc->AddObject(box(0, 0, 10, 10));
+    doc->CheckPoint();
+    ASSERT_TRUE(doc->Undo()); // objects are now kept for the next restore
+    QByteArray damaged = before;
+    damaged.truncate(damaged.size() / 2);
+    model::ArchiveReader reader(damaged);
+    EXPECT_THROW(doc->Serialize(reader), model::ArchiveException);
+    EXPECT_EQ(archiveOf(*doc), before);
+    ASSERT_TRUE(doc->Redo());
+    EXPECT_EQ(doc->objects().size(), 29u);
+}
