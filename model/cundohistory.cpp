@@ -68,6 +68,7 @@ bool CUndoHistory::Undo()
         if (!restoreSnapshot(m_undo.front()))
             return false;
         pushHead(m_redo, std::move(current));
+        retakeHead();
         return true;
     }
     if (m_undo.size() <= 1)
@@ -76,7 +77,20 @@ bool CUndoHistory::Undo()
         return false;
     m_redo.push_front(std::move(m_undo.front()));
     m_undo.pop_front();
+    retakeHead();
     return true;
+}
+
+void CUndoHistory::retakeHead()
+{
+    bool sameAsHead = false;
+    QByteArray now = takeSnapshot(&sameAsHead);
+    if (sameAsHead) {
+        recycle(std::move(now));
+        return;
+    }
+    std::swap(m_undo.front(), now);
+    recycle(std::move(now));
 }
 
 bool CUndoHistory::Redo()
@@ -92,6 +106,7 @@ bool CUndoHistory::Redo()
         pushHead(m_undo, std::move(current));
     pushHead(m_undo, std::move(m_redo.front()));
     m_redo.pop_front();
+    retakeHead();
     return true;
 }
 

@@ -65,6 +65,11 @@ private:
     // The current state, and whether it equals the head of the undo list.
     [[nodiscard]] QByteArray takeSnapshot(bool *sameAsHead) const;
     void pushHead(std::deque<QByteArray> &list, QByteArray snapshot);
+    // After a restore: reading settles some fields (a picture read back is
+    // picked before other objects), so the state left is taken again as
+    // the head; else the next undo would see a change nobody made and
+    // spend itself restoring the same state.
+    void retakeHead();
     // Keeps the memory of a dropped snapshot for the next one.
     void recycle(QByteArray &&snapshot) const;
 

@@ -266,6 +266,29 @@ TEST_F(DocumentTest, StepsRecordedBeforeEachChangeUndoOneAtATime)
     EXPECT_EQ(doc->objects().back()->position().left, 50);
 }
 
+// A new picture is picked like any object until it is read back; an undo
+// that reads it back must not leave a step that restores the same state.
+TEST_F(DocumentTest, UndoOverANewPictureIsOneStep)
+{
+    const auto doc = newDocument(CDomoraDoc::normal);
+    doc->CheckPoint(); // the empty sheet
+    doc->AddObject(std::make_unique<CDrawImage>(Rect(0, 0, 40, 30), QStringLiteral("manca.png")));
+    ASSERT_NE(doc->objects().front()->pickingClass(), CDrawObj::pictureClass);
+    doc->CheckPoint();
+    doc->AddObject(box(50, 50, 60, 60));
+    doc->CheckPoint();
+    ASSERT_TRUE(doc->Undo());
+    ASSERT_EQ(doc->objects().size(), 1u);
+    EXPECT_EQ(doc->objects().front()->pickingClass(), CDrawObj::pictureClass);
+    ASSERT_TRUE(doc->Undo());
+    EXPECT_TRUE(doc->objects().empty());
+    ASSERT_TRUE(doc->Redo());
+    EXPECT_EQ(doc->objects().size(), 1u);
+    ASSERT_TRUE(doc->Redo());
+    EXPECT_EQ(doc->objects().size(), 2u);
+    EXPECT_FALSE(doc->CanRedo());
+}
+
 TEST_F(DocumentTest, UndoEmptiesSelectionsAndUpdatesTheViews)
 {
     const auto doc = newDocument(CDomoraDoc::normal);
