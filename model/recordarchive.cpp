@@ -39,7 +39,7 @@ geokit::PointF readVertex(ArchiveReader &ar)
     return {x, y};
 }
 
-// The fixed-width runs of each block go in one step each.
+// Each block goes out through a cursor over room claimed beforehand.
 
 ArchiveCursor putRecord(ArchiveCursor b, const BrushStyle &brush)
 {
