@@ -120,18 +120,18 @@ char *putStringLength(char *out, quint32 length)
 
 char *ArchiveWriter::putText(char *out, const QString &text)
 {
-    // Plain ASCII is the common case: narrowed straight into the archive.
+    // Plain ASCII is the common case: narrowed straight into the archive,
+    // after its length; anything else is written again over it below.
     const qsizetype length = text.size();
     const auto *chars = reinterpret_cast<const ushort *>(text.constData());
+    char *start = putStringLength(out, static_cast<quint32>(length));
     ushort high = 0;
-    for (qsizetype i = 0; i < length; ++i)
+    for (qsizetype i = 0; i < length; ++i) {
         high |= chars[i];
-    if (high < 0x80) {
-        out = putStringLength(out, static_cast<quint32>(length));
-        for (qsizetype i = 0; i < length; ++i)
-            out[i] = static_cast<char>(chars[i]);
-        return out + length;
+        start[i] = static_cast<char>(chars[i]);
     }
+    if (high < 0x80)
+        return start + length;
     // Windows-1252 takes a byte per character at most, so it fits the room too.
     const QByteArray bytes = platform::codepage::encode(text);
     out = putStringLength(out, static_cast<quint32>(bytes.size()));
