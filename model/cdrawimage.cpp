@@ -2,6 +2,8 @@
 
 #include "model/archive.h"
 
+#include "model/renderbrush.h"
+
 #include <QFileInfo>
 #include <QImageReader>
 #include <QTransform>
@@ -102,13 +104,11 @@ QImage CDrawImage::loadFromFile() const
 {
     if (m_imagePath.isEmpty())
         return {};
-    // Plans written elsewhere may carry '\' between folders.
-    QString path = m_imagePath;
-    QFileInfo info(path);
-    if (!info.isFile() && path.contains(QLatin1Char('\\'))) {
-        path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-        info = QFileInfo(path);
-    }
+    // Plans written elsewhere may carry '\' between folders, and a picture
+    // of the library is looked for below this program folder, whatever the
+    // current folder is.
+    const QString path = model::resolveTexturePath(m_imagePath);
+    const QFileInfo info(path);
     if (!info.isFile() || info.size() <= 0 || info.size() > maxImageFileBytes)
         return {};
     QImageReader reader(path);

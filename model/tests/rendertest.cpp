@@ -2,6 +2,7 @@
 #include "model/cdomoradoc.h"
 #include "model/cdrawopenpath.h"
 #include "model/cdrawpoly.h"
+#include "model/cdrawimage.h"
 #include "model/cdrawrect.h"
 #include "model/cdrawtext.h"
 #include "model/renderdocument.h"
@@ -315,6 +316,23 @@ TEST(RenderBrush, MissingTextureLeavesTheAreaUnfilled)
     box->setOutlined(0);
     sheet.doc.AddObject(std::move(box));
     EXPECT_EQ(at(sheet.render(), 30, 30), qRgb(255, 255, 255));
+}
+
+// A library picture stored with a relative Windows path is found below the
+// program folder, not below whatever folder is current.
+TEST(RenderBrush, LibraryPictureIsFoundBelowTheProgramFolder)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("Library/Immagini")));
+    QImage picture(4, 3, QImage::Format_RGB32);
+    picture.fill(qRgb(0, 128, 0));
+    ASSERT_TRUE(picture.save(folder.filePath(QStringLiteral("Library/Immagini/Divano.png"))));
+    platform::setProgramFolder(folder.path() + QLatin1Char('/'));
+    CDrawImage image(geokit::Rect(0, 0, 40, 30), QStringLiteral("library\\immagini\\divano.png"));
+    const QImage loaded = image.bitmap();
+    platform::setProgramFolder({});
+    ASSERT_FALSE(loaded.isNull());
+    EXPECT_EQ(loaded.size(), QSize(4, 3));
 }
 
 TEST(RenderBrush, TextureAtTwentyPercentTilesAtOneFifthFromTheLibrary)
