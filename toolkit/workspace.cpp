@@ -7,6 +7,7 @@
 #include "mdiframe.h"
 #include "shellmanager.h"
 #include "skinmanager.h"
+#include "statusbar.h"
 #include "tearoffmanager.h"
 #include "toolbar.h"
 #include "usertoolsmanager.h"
@@ -144,6 +145,10 @@ bool Workspace::saveState(const MdiFrame &frame)
                          QString::fromLatin1(frame.saveState(layoutVersion).toBase64())) &&
          ok;
     ok = reg.writeInt(frameSection, QStringLiteral("Version"), layoutVersion) && ok;
+    // The docking layout leaves the status bar out.
+    if (const StatusBar *status = frame.toolkitStatusBar())
+        ok = reg.writeInt(frameSection, QStringLiteral("StatusBar"), status->isHidden() ? 0 : 1) &&
+             ok;
 
     const QString barsSection = section(toolBarsKey);
     reg.deleteKey(barsSection);
@@ -265,6 +270,11 @@ bool Workspace::loadState(MdiFrame &frame)
             loaded = true;
         if (!state.isEmpty() && frame.restoreState(state, layoutVersion))
             loaded = true;
+        StatusBar *status = frame.toolkitStatusBar();
+        if (status && reg.contains(frameSection, QStringLiteral("StatusBar"))) {
+            status->setHidden(reg.readInt(frameSection, QStringLiteral("StatusBar"), 1) == 0);
+            loaded = true;
+        }
     }
     return loaded;
 }

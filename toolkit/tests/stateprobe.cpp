@@ -52,6 +52,7 @@ void changeLayout(MdiFrame &frame, Workspace &workspace)
     frame.addToolBar(Qt::LeftToolBarArea, frame.toolBar(barEdit));
     frame.toolBar(barEdit)->show();
     frame.dockBar(barProject)->hide();
+    frame.toolkitStatusBar()->hide();
     ToolBar *mine = frame.createUserToolBar("Mia barra");
     mine->setButtons({cmdCopy, 0, cmdNew});
     KeyboardManager::assign(frame.commands(), cmdCopy, QKeySequence("Ctrl+Shift+K"));
@@ -82,6 +83,7 @@ QJsonObject report(MdiFrame &frame, Workspace &workspace, bool loaded)
     }
     out["toolbars"] = bars;
     out["projectVisible"] = !frame.dockBar(barProject)->isHidden();
+    out["statusVisible"] = !frame.toolkitStatusBar()->isHidden();
     out["copyKeys"] = KeyboardManager::keysText(frame.commands(), cmdCopy);
     QJsonArray tools;
     for (const UserTool &t : workspace.userToolsManager()->tools())

@@ -79,6 +79,7 @@ TEST_F(WorkspaceTest, LayoutSavedAtCloseComesBackInTheNextProcess)
 {
     const QJsonObject fresh = runProbe("report");
     EXPECT_FALSE(fresh["loaded"].toBool());
+    EXPECT_TRUE(fresh["statusVisible"].toBool());
     EXPECT_EQ(buttonsOf(barById(fresh, 59392)), QList<int>({57600, 57601, 57603}));
 
     runProbe("save");
@@ -88,6 +89,7 @@ TEST_F(WorkspaceTest, LayoutSavedAtCloseComesBackInTheNextProcess)
     EXPECT_EQ(barById(after, 32822)["area"].toInt(), int(Qt::LeftToolBarArea));
     EXPECT_EQ(barById(after, 59392)["area"].toInt(), int(Qt::TopToolBarArea));
     EXPECT_FALSE(after["projectVisible"].toBool());
+    EXPECT_FALSE(after["statusVisible"].toBool()); // not part of the docking layout
 
     const QJsonObject mine = barById(after, 59432);
     EXPECT_TRUE(mine["user"].toBool());
