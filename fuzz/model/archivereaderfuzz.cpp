@@ -65,5 +65,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     copy.Serialize(again);
     if (archiveOf(copy) != first)
         std::abort();
+    // Read twice more into the document: the second time into the objects
+    // the first one replaced.
+    for (int round = 0; round < 2; ++round) {
+        model::ArchiveReader intoKept(first);
+        doc.Serialize(intoKept);
+        if (archiveOf(doc) != first)
+            std::abort();
+    }
     return 0;
 }
