@@ -269,9 +269,16 @@ void CDomoraDoc::Serialize(model::ArchiveReader &ar)
         invalid(
             QT_TRANSLATE_NOOP("CDomoraDoc", "Il file contiene un tipo di documento sconosciuto."));
 
-    // The objects replaced are kept to be read into by the next restore.
+    // The objects replaced are kept to be read into by the next restore. As
+    // they may come back holding another object's state, the views forget
+    // them (an editing mode on one of them ends) as when they are removed.
     std::vector<std::unique_ptr<CDrawObj>> replaced = std::exchange(m_objects, {});
     DeleteContents();
+    const std::vector<model::DocumentView *> views = m_views;
+    for (model::DocumentView *view : views) {
+        for (const auto &object : replaced)
+            view->deselect(object.get());
+    }
     m_objects = std::move(objects);
     for (const auto &object : m_objects)
         object->setDocument(this);

@@ -299,6 +299,9 @@ TEST_F(DocumentTest, UndoEmptiesSelectionsAndUpdatesTheViews)
     view.updates.clear();
     ASSERT_TRUE(doc->Undo());
     EXPECT_TRUE(view.selected.empty());
+    // The objects replaced may come back holding other states: the view is
+    // told each one left, so that nothing it borrowed outlives the undo.
+    EXPECT_EQ(view.departed, std::set<const CDrawObj *>({o}));
     ASSERT_FALSE(view.updates.empty());
     EXPECT_EQ(view.updates.back().first, 0);
 }

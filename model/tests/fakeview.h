@@ -29,7 +29,11 @@ public:
     void onUpdate(int hint, const CDrawObj *o) override { updates.emplace_back(hint, o); }
     void setPageSize(geokit::Size s) override { pageSizes.push_back(s); }
     void setPrintableArea(const geokit::Rect &r) override { printableAreas.push_back(r); }
-    void deselect(const CDrawObj *o) override { selected.erase(o); }
+    void deselect(const CDrawObj *o) override
+    {
+        selected.erase(o);
+        departed.insert(o);
+    }
     void clearSelection() override { selected.clear(); }
     bool isActive() const override { return active; }
     bool isSelected(const CDrawObj *o) const override { return selected.count(o) != 0; }
@@ -40,6 +44,7 @@ public:
     std::vector<geokit::Size> pageSizes;
     std::vector<geokit::Rect> printableAreas;
     std::set<const CDrawObj *> selected;
+    std::set<const CDrawObj *> departed; // every object the view was told left
     bool active = true;
     int mode = 0;
 
