@@ -258,6 +258,7 @@ QByteArray ArchiveWriter::takeData()
     m_data = m_buffer.data();
     m_capacity = m_buffer.size();
     m_size = 0;
+    setReference(nullptr); // the comparison was of the bytes taken
     return out;
 }
 
