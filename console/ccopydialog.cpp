@@ -8,8 +8,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -20,12 +18,12 @@ constexpr int progressSteps = 10000;
 } // namespace
 
 CCopyDialog::CCopyDialog(CopyJob job, QWidget *parent)
-    : QDialog(parent), m_job(std::move(job)),
+    : StepTimerDialog(parent), m_job(std::move(job)),
       m_animation(new CopyAnimation(CopyAnimation::Kind::Searching, this)),
       m_current(new ElidedLabel(this)), m_source(new ElidedLabel(this)),
-      m_destination(new ElidedLabel(this)), m_progress(new QProgressBar(this)),
-      m_timer(new QTimer(this))
+      m_destination(new ElidedLabel(this)), m_progress(new QProgressBar(this))
 {
+    setIntervalsMs(firstDelayMs, periodMs);
     setWindowTitle(tr("Copia in corso..."));
     setObjectName(QStringLiteral("144"));
     m_animation->setObjectName(QStringLiteral("1021"));
@@ -33,7 +31,6 @@ CCopyDialog::CCopyDialog(CopyJob job, QWidget *parent)
     m_source->setObjectName(QStringLiteral("1024"));
     m_destination->setObjectName(QStringLiteral("1025"));
     m_progress->setObjectName(QStringLiteral("1022"));
-    m_timer->setObjectName(QString::number(timerId));
 
     m_current->setFullText(tr("ricerca delle informazioni..."));
     m_source->setFullText(m_job.sourceFolder());
@@ -49,10 +46,7 @@ CCopyDialog::CCopyDialog(CopyJob job, QWidget *parent)
     folders->addWidget(m_destination, 1, 1);
     folders->setColumnStretch(1, 1);
 
-    auto *buttons = new QDialogButtonBox(this);
-    QPushButton *cancel = buttons->addButton(tr("Annulla"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("2"));
-    connect(cancel, &QPushButton::clicked, this, [this] { done(Rejected); });
+    QDialogButtonBox *buttons = makeCancelButtons();
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_animation, 0, Qt::AlignHCenter);
@@ -61,43 +55,15 @@ CCopyDialog::CCopyDialog(CopyJob job, QWidget *parent)
     layout->addWidget(m_progress);
     layout->addWidget(buttons);
     setMinimumWidth(420);
-
-    connect(m_timer, &QTimer::timeout, this, &CCopyDialog::tick);
 }
 
-void CCopyDialog::setIntervalsMs(int firstDelay, int period)
+void CCopyDialog::step()
 {
-    m_firstDelayMs = firstDelay;
-    m_periodMs = period;
-}
-
-void CCopyDialog::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (m_started)
-        return;
-    m_started = true;
-    m_timer->start(m_firstDelayMs);
-}
-
-void CCopyDialog::done(int result)
-{
-    m_timer->stop();
-    QDialog::done(result);
-}
-
-void CCopyDialog::tick()
-{
-    if (m_inTick)
-        return;
-    m_inTick = true;
-    if (m_firstTick) {
-        m_firstTick = false;
+    if (m_firstStep) {
+        m_firstStep = false;
         m_animation->setKind(CopyAnimation::Kind::Copying);
-        m_timer->start(m_periodMs);
     }
     if (m_job.atEnd()) {
-        m_inTick = false;
         done(Accepted);
         return;
     }
@@ -111,7 +77,6 @@ void CCopyDialog::tick()
         if (answer == platform::ui::Answer::Yes) {
             CopyJob::setReportCopyErrors(false);
         } else if (answer == platform::ui::Answer::Cancel) {
-            m_inTick = false;
             done(Rejected);
             return;
         }
@@ -120,7 +85,6 @@ void CCopyDialog::tick()
     if (m_job.totalBytes() > 0)
         m_progress->setValue(static_cast<int>(m_doneBytes * progressSteps / m_job.totalBytes()));
     m_job.advance();
-    m_inTick = false;
     if (m_job.atEnd())
         done(Accepted);
 }
