@@ -44,9 +44,10 @@ function(add_project_test name)
     endif()
 endfunction()
 
-# add_project_bench(name SOURCES a.cpp LIBS lib1)
+# add_project_bench(name SOURCES a.cpp LIBS lib1 [QAPP]) — QAPP: the benchmarks run
+# inside a QApplication (bench/qappmain.cpp).
 function(add_project_bench name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "QAPP" "" "SOURCES;LIBS" ${ARGN})
     if(NOT DOMORA_BENCH)
         return()
     endif()
@@ -54,7 +55,11 @@ function(add_project_bench name)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/benchmarks
         BUILD_RPATH "${DOMORA_PROGRAM_DIR}")
     target_compile_definitions(${name} PRIVATE DOMORA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-    target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark benchmark::benchmark_main)
+    if(ARG_QAPP)
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark_qapp_main)
+    else()
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark benchmark::benchmark_main)
+    endif()
     set_property(GLOBAL APPEND PROPERTY DOMORA_BENCHES ${name})
 endfunction()
 

@@ -6,7 +6,6 @@
 #include "colourpicker/gtcolorselectorwnd.h"
 #include "colourpicker/gtcolorsliderwnd.h"
 
-#include <QApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
@@ -69,16 +68,3 @@ BENCHMARK(BM_FieldPaintValueMode)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMicr
 BENCHMARK(BM_FieldPaintRedMode)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SliderPaintHueMode)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SliderPaintSaturationMode)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

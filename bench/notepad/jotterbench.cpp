@@ -7,11 +7,13 @@
 #include "notepad/cjotterview.h"
 #include "notepad/jottertext.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -60,17 +62,20 @@ void BM_Encode(benchmark::State &state)
     setBytes(state, bytes.size());
 }
 
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        std::abort();
+}
+
 // Open: read, decode, fill the document, lay it out in a shown view.
 void BM_OpenIntoView(benchmark::State &state)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("grande.txt"));
     const QByteArray bytes = sampleText(int(state.range(0)));
-    {
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-    }
+    writeFile(path, bytes);
     CJotterApp app;
     for (auto _ : state) {
         CJotterDoc doc(app, QStringLiteral("Documento1"));
@@ -90,11 +95,7 @@ void BM_SaveFromView(benchmark::State &state)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("grande.txt"));
     const QByteArray bytes = sampleText(int(state.range(0)));
-    {
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-    }
+    writeFile(path, bytes);
     CJotterApp app;
     CJotterDoc doc(app, QStringLiteral("Documento1"));
     CJotterView view(doc, app);
@@ -131,16 +132,3 @@ BENCHMARK(BM_Encode)->Arg(1)->Arg(8)->Arg(32)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenIntoView)->Arg(1)->Arg(8)->Arg(32)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveFromView)->Arg(1)->Arg(8)->Arg(32)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplaceAll)->Arg(1)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
