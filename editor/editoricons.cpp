@@ -2,12 +2,11 @@
 
 #include "editor/commandids.h"
 #include "platform/paths.h"
+#include "toolkit/svgicon.h"
 
 #include <QFileInfo>
 #include <QHash>
-#include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
 
 namespace editoricons {
 
@@ -39,14 +38,8 @@ namespace {
     "' stroke-width='1.5'/><path d='M6 8a10 10 0 0 1 10 10' fill='none' stroke='" INK              \
     "' stroke-dasharray='2 1.5'/><path d='M3 18h18' stroke='" WALL "' stroke-width='3'/>"
 
-struct IconSource
-{
-    int id;
-    const char *body;
-};
-
 // Outlines on a 24 x 24 grid.
-const IconSource commandIcons[] = {
+const toolkit::SvgIconSource commandIcons[] = {
     {cmd::FileNew, PAGE "<path d='M12 10v8M8 14h8' stroke='" GREEN "' stroke-width='2.2'/>"},
     {cmd::FileNewPlain, PAGE},
     {cmd::FileOpen, "<path d='M2.5 6.5h7l2 2h8v11h-17z' fill='" SUN "' stroke='" INK
@@ -276,24 +269,7 @@ const IconSource commandIcons[] = {
      "' stroke-width='2.4'/><circle cx='12' cy='7' r='1.5' fill='" PAPER "'/>"},
 };
 
-QIcon iconFromSvg(const QByteArray &body)
-{
-    const QByteArray svg =
-        "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 24 24' width='24' height='24'>" +
-        body + "</svg>";
-    QSvgRenderer renderer(svg);
-    QIcon icon;
-    for (const int size : {16, 24, 32}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        renderer.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
+using toolkit::iconFromSvg;
 
 // Icons are made on first use and kept for the life of the process.
 QHash<int, QIcon> &iconCache()
@@ -306,18 +282,7 @@ QHash<int, QIcon> &iconCache()
 
 QIcon commandIcon(int commandId)
 {
-    QHash<int, QIcon> &cache = iconCache();
-    if (const auto it = cache.constFind(commandId); it != cache.constEnd())
-        return *it;
-    QIcon icon;
-    for (const IconSource &source : commandIcons) {
-        if (source.id == commandId) {
-            icon = iconFromSvg(QByteArray(source.body));
-            break;
-        }
-    }
-    cache.insert(commandId, icon);
-    return icon;
+    return toolkit::tableIcon(commandIcons, commandId, iconCache());
 }
 
 QIcon applicationIcon()

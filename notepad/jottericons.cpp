@@ -1,11 +1,9 @@
 #include "notepad/jottericons.h"
 
 #include "toolkit/commandids.h"
+#include "toolkit/svgicon.h"
 
 #include <QHash>
-#include <QPainter>
-#include <QPixmap>
-#include <QSvgRenderer>
 
 namespace jottericons {
 
@@ -26,14 +24,8 @@ namespace {
 #define LINES                                                                                      \
     "<path d='M7.5 10h9M7.5 13h9M7.5 16h9M7.5 19h6' stroke='" BLUE "' stroke-width='0.9'/>"
 
-struct IconSource
-{
-    int id;
-    const char *body;
-};
-
 // Outlines on a 24 x 24 grid.
-const IconSource commandIcons[] = {
+const toolkit::SvgIconSource commandIcons[] = {
     {toolkit::cmd::FileNew,
      SHEET "<path d='M12 10v8M8 14h8' stroke='" GREEN "' stroke-width='2.2'/>"},
     {toolkit::cmd::FileOpen, "<path d='M2.5 6.5h7l2 2h8v11h-17z' fill='" SUN "' stroke='" INK "'/>"
@@ -81,22 +73,7 @@ const IconSource commandIcons[] = {
                              "<path d='M12 10.5v7.5' stroke='" PAPER "' stroke-width='2.6'/>"},
 };
 
-QIcon iconFromSvg(const QByteArray &body)
-{
-    const QByteArray svg =
-        "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 24 24'>" + body + "</svg>";
-    QSvgRenderer renderer(svg);
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
+using toolkit::iconFromSvg;
 
 } // namespace
 
@@ -121,17 +98,7 @@ QIcon documentIcon()
 QIcon commandIcon(int commandId)
 {
     static QHash<int, QIcon> cache;
-    if (const auto it = cache.constFind(commandId); it != cache.constEnd())
-        return *it;
-    QIcon icon;
-    for (const IconSource &source : commandIcons) {
-        if (source.id == commandId) {
-            icon = iconFromSvg(QByteArray(source.body));
-            break;
-        }
-    }
-    cache.insert(commandId, icon);
-    return icon;
+    return toolkit::tableIcon(commandIcons, commandId, cache);
 }
 
 } // namespace jottericons
