@@ -24,7 +24,7 @@ add_project_test(editor_editing_core_tests
             ${CMAKE_CURRENT_LIST_DIR}/tests/editing/stylestest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/editing/sheetlogictest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/editing/editinghelpers.h
-    LIBS editor_editing_core)
+    LIBS editor_editing_core model_samples)
 
 # The dialogs, sheets, pages and wizards.
 add_library(editor_editing STATIC

@@ -9,14 +9,6 @@
 
 namespace {
 
-CDrawPoly *firstRoom(CDomoraDoc &doc)
-{
-    for (const auto &o : doc.objects())
-        if (auto *room = dynamic_cast<CDrawPoly *>(o.get()))
-            return room;
-    return nullptr;
-}
-
 // The undo command's enabling asks, four times a second, whether the plan
 // moved on from its last snapshot; with one snapshot that means encoding the
 // whole plan.
@@ -45,7 +37,7 @@ BENCHMARK(BM_AutoFormatFiftyRooms)->Unit(benchmark::kMillisecond);
 void BM_RotateStepOfAnEightVertexRoom(benchmark::State &state)
 {
     const auto doc = model::samples::generatedPlan(1, 0);
-    const editing::RoomShape original = editing::shapeOf(*firstRoom(*doc));
+    const editing::RoomShape original = editing::shapeOf(*model::samples::firstRoom(*doc));
     double angle = 0.0;
     for (auto _ : state) {
         editing::RoomShape shape = original;
@@ -64,7 +56,8 @@ void BM_SplitSegmentWithUndoStep(benchmark::State &state)
         doc->ClearHistory();
         doc->CheckPoint();
         state.ResumeTiming();
-        benchmark::DoNotOptimize(editing::splitSegment(*doc, *firstRoom(*doc), 0, 1));
+        benchmark::DoNotOptimize(
+            editing::splitSegment(*doc, *model::samples::firstRoom(*doc), 0, 1));
     }
 }
 BENCHMARK(BM_SplitSegmentWithUndoStep)->Unit(benchmark::kMicrosecond);

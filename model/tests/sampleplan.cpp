@@ -213,4 +213,12 @@ std::unique_ptr<CDomoraDoc> generatedPlan(int rooms, int others)
     return doc;
 }
 
+CDrawPoly *firstRoom(const CDomoraDoc &doc)
+{
+    for (const auto &o : doc.objects())
+        if (auto *room = dynamic_cast<CDrawPoly *>(o.get()))
+            return room;
+    return nullptr;
+}
+
 } // namespace model::samples

@@ -3,6 +3,7 @@
 #include <memory>
 
 class CDomoraDoc;
+class CDrawPoly;
 
 namespace model::samples {
 
@@ -16,5 +17,8 @@ namespace model::samples {
 // edge and one door per room, then `others` further objects of the other
 // classes in turn.
 [[nodiscard]] std::unique_ptr<CDomoraDoc> generatedPlan(int rooms, int others);
+
+// The first room of a plan, or nullptr when it has none.
+[[nodiscard]] CDrawPoly *firstRoom(const CDomoraDoc &doc);
 
 } // namespace model::samples

@@ -7,6 +7,7 @@
 #include "model/cdrawrect.h"
 #include "model/cdrawtext.h"
 #include "model/modelhooks.h"
+#include "model/tests/sampleplan.h"
 #include "platform/registry.h"
 
 #include <QTemporaryDir>
@@ -15,16 +16,9 @@
 
 using namespace editing;
 using namespace editingtest;
+using model::samples::firstRoom;
 
 namespace {
-
-CDrawPoly *firstRoom(CDomoraDoc &doc)
-{
-    for (const auto &o : doc.objects())
-        if (auto *room = dynamic_cast<CDrawPoly *>(o.get()))
-            return room;
-    return nullptr;
-}
 
 std::unique_ptr<CDrawRect> box(int l, int t, int r, int b)
 {
