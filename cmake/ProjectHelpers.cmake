@@ -37,10 +37,12 @@ function(add_project_test name)
         if(ARG_QAPP)
             target_link_libraries(${name} PRIVATE gtest_qapp_main)
         else()
-            target_link_libraries(${name} PRIVATE GTest::gtest_main)
+            target_link_libraries(${name} PRIVATE gtest_plain_main)
         endif()
+        # The test mains give each test process its own folders (the
+        # discovered tests would receive only the first entry of a list).
         gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-            PROPERTIES ENVIRONMENT "${test_env}" TIMEOUT 300 ${ARG_PROPERTIES})
+            PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300 ${ARG_PROPERTIES})
     endif()
 endfunction()
 
