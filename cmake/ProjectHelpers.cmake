@@ -19,16 +19,17 @@ function(add_project_test name)
         DOMORA_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
         DOMORA_PROGRAM_DIR="${DOMORA_PROGRAM_DIR}"
         TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/tests/data")
-    set(test_env
-        "QT_QPA_PLATFORM=offscreen"
-        "DOMORA_SETTINGS_DIR=${CMAKE_BINARY_DIR}/test-home/${name}/settings"
-        "HOME=${CMAKE_BINARY_DIR}/test-home/${name}"
-        "XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-home/${name}/config"
-        "XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-home/${name}/data"
-        "XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-home/${name}/run")
-    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-home/${name}/run)
-    file(CHMOD ${CMAKE_BINARY_DIR}/test-home/${name}/run DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
     if(ARG_QT)
+        # A Qt Test executable is one process: its folders come from here.
+        set(test_env
+            "QT_QPA_PLATFORM=offscreen"
+            "DOMORA_SETTINGS_DIR=${CMAKE_BINARY_DIR}/test-home/${name}/settings"
+            "HOME=${CMAKE_BINARY_DIR}/test-home/${name}"
+            "XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-home/${name}/config"
+            "XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-home/${name}/data"
+            "XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-home/${name}/run")
+        file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-home/${name}/run)
+        file(CHMOD ${CMAKE_BINARY_DIR}/test-home/${name}/run DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
         target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
         add_test(NAME ${name} COMMAND ${name})
         set_tests_properties(${name} PROPERTIES ENVIRONMENT "${test_env}" TIMEOUT 300 ${ARG_PROPERTIES})
